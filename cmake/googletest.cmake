@@ -1,0 +1,15 @@
+# GoogleTest: the installed package where there is one; otherwise (as when
+# cross-building for Windows) built here from Debian's googletest sources.
+include(GoogleTest)
+if(NOT CMAKE_CROSSCOMPILING)
+  find_package(GTest QUIET)
+endif()
+if(NOT TARGET GTest::gtest_main)
+  set(VELTARA_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${VELTARA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+endif()

@@ -1,0 +1,24 @@
+# Sourced by the top-level scripts: installs the Debian packages named, once.
+# Packages already installed are left alone, so running it again is cheap.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building and testing on Linux needs.
+LINUX_BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest qt6-base-dev fonts-liberation)

@@ -1,0 +1,93 @@
+#include "catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace veltara {
+namespace {
+
+TEST(Catalogue, NamesRunInDistanceOrder) {
+    const std::vector<std::string_view> expected{
+        "Меркурий", "Венера", "Земя",   "Марс",   "Цеpера",   "Юпитер", "Сатурн",
+        "Уран",     "Нептун", "Плутон", "Хаумея", "Макемаке", "Ерида"};
+    const auto names = referenceNames();
+    EXPECT_EQ(std::vector<std::string_view>(names.begin(), names.end()), expected);
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        EXPECT_EQ(kCatalogue[i].index, static_cast<std::int16_t>(i));
+    }
+}
+
+TEST(Catalogue, CeresHasALatinPInThirdPlace) {
+    // Ц е p е р а: U+0426 U+0435 U+0070 U+0435 U+0440 U+0430 in UTF-8.
+    EXPECT_EQ(kCatalogue[4].name, "\xD0\xA6\xD0\xB5\x70\xD0\xB5\xD1\x80\xD0\xB0");
+    // The all-Cyrillic spelling is a different text.
+    EXPECT_NE(kCatalogue[4].name, "\xD0\xA6\xD0\xB5\xD1\x80\xD0\xB5\xD1\x80\xD0\xB0");
+    // Every other name is Cyrillic through and through: no ASCII byte at all.
+    for (const PlanetRow& row : kCatalogue) {
+        if (row.index == 4) {
+            continue;
+        }
+        EXPECT_TRUE(std::none_of(row.name.begin(), row.name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            << row.name;
+    }
+}
+
+TEST(Catalogue, ColoursFollowTheCategories) {
+    int terrestrial = 0;
+    int giants = 0;
+    int dwarfs = 0;
+    for (const PlanetRow& row : kCatalogue) {
+        switch (row.category) {
+        case Category::Terrestrial:
+            ++terrestrial;
+            EXPECT_EQ(row.colour(), (Rgb{255, 128, 0})) << row.name;
+            break;
+        case Category::GasGiant:
+            ++giants;
+            EXPECT_EQ(row.colour(), (Rgb{0, 255, 255})) << row.name;
+            break;
+        case Category::DwarfPlanet:
+            ++dwarfs;
+            EXPECT_EQ(row.colour(), (Rgb{255, 0, 255})) << row.name;
+            break;
+        }
+    }
+    EXPECT_EQ(terrestrial, 4);
+    EXPECT_EQ(giants, 4);
+    EXPECT_EQ(dwarfs, 5);
+}
+
+// Read row by row, left column first, the captions are in Bulgarian
+// alphabetical order; each place holds one button, all inside the frame.
+TEST(Catalogue, ButtonsStandAlphabeticallyInsideTheFrame) {
+    constexpr int kFrameWidth = 3495;
+    constexpr int kFrameHeight = 2535;
+    std::vector<std::pair<std::pair<int, int>, std::string_view>> byPlace;
+    std::set<std::pair<int, int>> places;
+    for (const PlanetRow& row : kCatalogue) {
+        EXPECT_TRUE(places.insert({row.top, row.left}).second) << row.name;
+        EXPECT_GE(row.left, 0);
+        EXPECT_GE(row.top, 0);
+        EXPECT_LE(row.left + kPlanetButtonWidth, kFrameWidth) << row.name;
+        EXPECT_LE(row.top + kPlanetButtonHeight, kFrameHeight) << row.name;
+        byPlace.push_back({{row.top, row.left}, row.name});
+    }
+    std::sort(byPlace.begin(), byPlace.end());
+    std::vector<std::string_view> reading;
+    for (const auto& entry : byPlace) {
+        reading.push_back(entry.second);
+    }
+    const std::vector<std::string_view> alphabetical{
+        "Венера", "Ерида",  "Земя", "Макемаке", "Марс",   "Меркурий", "Нептун",
+        "Плутон", "Сатурн", "Уран", "Хаумея",   "Цеpера", "Юпитер"};
+    EXPECT_EQ(reading, alphabetical);
+}
+
+}  // namespace
+}  // namespace veltara
