@@ -1,0 +1,13 @@
+// Starts the exercise: shows the main window and runs until it is closed.
+#include <QApplication>
+
+#include "main_form.h"
+#include "qt_style.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    veltara::useExerciseStyle(app);
+    veltara::MainForm form;
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,203 @@
+#include "main_form.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+#include <vector>
+
+#include "fatal_error.h"
+#include "main_form_description.h"
+#include "qt_text.h"
+
+// The icon lives in this library's resources, which a static library must
+// register by hand.
+static void registerIconResource() { Q_INIT_RESOURCE(icon); }
+
+namespace veltara {
+
+namespace {
+
+QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
+
+QRect toPixels(const TwipsRect& place) {
+    return {twipsToPixelsAt96Dpi(place.left), twipsToPixelsAt96Dpi(place.top),
+            twipsToPixelsAt96Dpi(place.width), twipsToPixelsAt96Dpi(place.height)};
+}
+
+QString objectNameOf(const ControlDescription& control) {
+    if (control.array == ControlArray::Frame1) {
+        return toQt(arrayName(control.array));
+    }
+    return toQt(arrayName(control.array)) + QLatin1Char('_') + QString::number(control.element);
+}
+
+// Buttons draw their face in the colour of their background role; every
+// other control is filled with it.
+void paintBackground(QWidget& widget, Rgb colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(widget.backgroundRole(), toQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(qobject_cast<QPushButton*>(&widget) == nullptr);
+}
+
+QFont windowFont(const FontDescription& font) {
+    QFont qfont(toQt(font.family), font.points, QFont::Normal, font.italic);
+    qfont.setWeight(static_cast<QFont::Weight>(font.weight));
+    qfont.setUnderline(font.underline);
+    qfont.setStrikeOut(font.strikeOut);
+    return qfont;
+}
+
+}  // namespace
+
+MainForm::MainForm() {
+    const WindowDescription& form = mainFormDescription();
+    registerIconResource();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(toQt(form.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/hamburger.xpm")));
+    // A fixed single border: no resizing, no maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twipsToPixelsAt96Dpi(form.clientWidth), twipsToPixelsAt96Dpi(form.clientHeight));
+    setFont(windowFont(form.font));
+    paintBackground(*this, form.background);
+
+    // The frame comes before its planet buttons in the description.
+    QWidget* frame = nullptr;
+    for (const ControlDescription& control : form.controls) {
+        QWidget* widget = buildControl(control, frame);
+        if (control.kind == ControlKind::Frame) {
+            frame = widget;
+        }
+    }
+    controls_ = std::make_unique<QtExerciseControls>(widgets_);
+    exercise_ = std::make_unique<OrderingExercise>(*controls_);
+    setTabOrder();
+    connectClicks();
+    if (widgets_.message) {
+        widgets_.message->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* frame) {
+    QWidget* parent = control.insideFrame ? frame : this;
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(toQt(control.text), parent);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setFrameShape(QFrame::NoFrame);
+        widget = label;
+        break;
+    }
+    case ControlKind::Frame:
+        widget = new QGroupBox(toQt(control.text), parent);
+        break;
+    case ControlKind::OptionButton: {
+        auto* button = new PlanetButton(toQt(control.text), parent);
+        widgets_.planets.at(static_cast<std::size_t>(control.element)) = button;
+        widget = button;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(false);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (const std::string& item : control.items) {
+            list->addItem(toQt(item));
+        }
+        (control.element == 0 ? widgets_.answers : widgets_.reference) = list;
+        widget = list;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QPlainTextEdit(parent);
+        box->setPlainText(toQtLines(control.text));
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The pupil reads the message area and may select in it, but not
+        // type into it.
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        if (control.element == 0) {
+            widgets_.message = box;
+        }
+        widget = box;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(toQt(control.text), parent);
+        // Neither the default (Enter) nor the cancel (Esc) button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        clearButton_ = button;
+        widget = button;
+        break;
+    }
+    }
+    widget->setObjectName(objectNameOf(control));
+    widget->setGeometry(toPixels(control.place));
+    if (control.background) {
+        paintBackground(*widget, *control.background);
+    }
+    widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setVisible(control.visible);
+    return widget;
+}
+
+void MainForm::setTabOrder() {
+    std::vector<QWidget*> chain;
+    for (const ControlDescription& control : mainFormDescription().controls) {
+        if (control.takesFocus()) {
+            chain.push_back(findChild<QWidget*>(objectNameOf(control)));
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void MainForm::connectClicks() {
+    for (std::size_t i = 0; i < widgets_.planets.size(); ++i) {
+        const auto element = static_cast<std::int16_t>(i);
+        // Reported only when a button goes from not selected to selected.
+        connect(widgets_.planets[i], &QAbstractButton::toggled, this, [this, element](bool on) {
+            if (on && !controls_->isChanging()) {
+                report(&OrderingExercise::Option1_Click, element);
+            }
+        });
+    }
+    connect(widgets_.answers, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!controls_->isChanging()) {
+            report(&OrderingExercise::List1_Click, 0);
+        }
+    });
+    connect(widgets_.reference, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!controls_->isChanging()) {
+            report(&OrderingExercise::List1_Click, 1);
+        }
+    });
+    connect(clearButton_, &QPushButton::clicked, this,
+            [this] { report(&OrderingExercise::Command1_Click, 0); });
+}
+
+void MainForm::report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element) {
+    try {
+        ((*exercise_).*handler)(element);
+    } catch (const std::exception& error) {
+        reportFatalErrorAndExit(error.what());
+    } catch (...) {
+        reportFatalErrorAndExit("unknown error");
+    }
+}
+
+}  // namespace veltara

@@ -1,0 +1,22 @@
+// A planet's option button. The whole button is its hit area, so that a
+// chosen planet, whose caption is empty, can still be clicked anywhere on
+// its coloured face and not only on its selection mark.
+#pragma once
+
+#include <QRadioButton>
+
+namespace veltara {
+
+class PlanetButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+    // Unchecks the button even while it is the checked one of its group,
+    // which an auto-exclusive button otherwise refuses to do.
+    void setSelectedOff();
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+};
+
+}  // namespace veltara
