@@ -128,6 +128,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         // type into it.
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box->setTabChangesFocus(true);
         if (control.element == 0) {
             widgets_.message = box;
         }

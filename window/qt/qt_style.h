@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace veltara {

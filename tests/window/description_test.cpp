@@ -1,0 +1,106 @@
+#include "main_form_description.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace veltara {
+namespace {
+
+const WindowDescription& form() { return mainFormDescription(); }
+
+// Code points of a UTF-8 text (every byte but the continuation bytes).
+std::size_t codePoints(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+TEST(WindowDescription, ClientAreaIsWholePixelsAt96Dpi) {
+    EXPECT_EQ(twipsToPixelsAt96Dpi(form().clientWidth), 461);
+    EXPECT_EQ(twipsToPixelsAt96Dpi(form().clientHeight), 365);
+    for (const ControlDescription& control : form().controls) {
+        for (int twips : {control.place.left, control.place.top, control.place.width,
+                          control.place.height}) {
+            EXPECT_EQ(twips % kTwipsPerPixelAt96Dpi, 0) << arrayName(control.array);
+        }
+    }
+}
+
+TEST(WindowDescription, TwentyFourControlsNumberedZeroToTwentyThree) {
+    ASSERT_EQ(form().controls.size(), 24U);
+    for (std::size_t i = 0; i < form().controls.size(); ++i) {
+        EXPECT_EQ(form().controls[i].tabIndex, static_cast<std::int16_t>(i));
+    }
+    std::set<std::pair<ControlArray, std::int16_t>> identities;
+    for (const ControlDescription& control : form().controls) {
+        EXPECT_TRUE(identities.insert({control.array, control.element}).second);
+    }
+    EXPECT_THROW(form().control(ControlArray::Option1, 13), std::out_of_range);
+}
+
+TEST(WindowDescription, OnlyTheHiddenControlsReachOutsideTheClientArea) {
+    for (const ControlDescription& control : form().controls) {
+        if (control.insideFrame) {
+            continue;
+        }
+        const bool inside = control.place.right() <= form().clientWidth &&
+                            control.place.bottom() <= form().clientHeight;
+        EXPECT_EQ(inside, control.visible)
+            << arrayName(control.array) << " " << control.element;
+    }
+    EXPECT_FALSE(form().control(ControlArray::List1, 1).takesFocus());
+    EXPECT_FALSE(form().control(ControlArray::Text1, 1).takesFocus());
+}
+
+TEST(WindowDescription, PlanetButtonsAndReferenceListComeFromTheCatalogue) {
+    const auto& reference = form().control(ControlArray::List1, 1).items;
+    ASSERT_EQ(reference.size(), kCatalogue.size());
+    for (const PlanetRow& row : kCatalogue) {
+        const ControlDescription& button = form().control(ControlArray::Option1, row.index);
+        EXPECT_EQ(button.text, reference[static_cast<std::size_t>(row.index)]);
+        EXPECT_EQ(button.text, row.name);
+        EXPECT_TRUE(button.insideFrame);
+        EXPECT_EQ(button.background, row.colour());
+    }
+    EXPECT_TRUE(form().control(ControlArray::List1, 0).items.empty());
+}
+
+TEST(WindowDescription, LegendLabelsShareTheirCategoryColours) {
+    EXPECT_EQ(form().control(ControlArray::Label1, 2).background, (Rgb{255, 128, 0}));
+    EXPECT_EQ(form().control(ControlArray::Label1, 3).background, (Rgb{0, 255, 255}));
+    EXPECT_EQ(form().control(ControlArray::Label1, 4).background, (Rgb{255, 0, 255}));
+    EXPECT_EQ(form().control(ControlArray::Frame1, 0).background, form().background);
+    // The heading reaches 15 twips into the answer list below it.
+    EXPECT_EQ(form().control(ControlArray::Label1, 1).place.bottom() -
+                  form().control(ControlArray::List1, 0).place.top,
+              15);
+}
+
+TEST(WindowDescription, TextsEndTheirLinesWithCrLf) {
+    const std::string& assignment = form().control(ControlArray::Text1, 0).text;
+    const std::string& quotation = form().control(ControlArray::Text1, 1).text;
+    auto lines = [](const std::string& text) {
+        std::size_t count = 0;
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+             at = text.find("\r\n", at + 2)) {
+            ++count;
+        }
+        return count;
+    };
+    EXPECT_EQ(lines(assignment), 9U);
+    EXPECT_TRUE(assignment.ends_with("\r\n"));
+    EXPECT_EQ(std::count(assignment.begin(), assignment.end(), '\n'), 9);
+    EXPECT_NE(assignment.find("Хаумея, Цеpера)."), std::string::npos);
+    EXPECT_NE(assignment.find("система. \r\n"), std::string::npos);
+    EXPECT_EQ(lines(quotation), 3U);
+    EXPECT_EQ(codePoints(quotation), 118U);
+    EXPECT_TRUE(quotation.ends_with("било. \r\n"));
+    EXPECT_TRUE(form().caption.ends_with(" Велтара"));
+    EXPECT_EQ(form().caption.find(' '), form().caption.size() - std::string(" Велтара").size());
+}
+
+}  // namespace
+}  // namespace veltara
