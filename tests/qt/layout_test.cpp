@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 
 #include "main_form_description.h"
@@ -74,6 +75,13 @@ TEST_F(Layout, WindowIsFixedWithItsCaptionIconAndFont) {
         << font.family().toStdString();
     EXPECT_EQ(form().font().pointSize(), 12);
     EXPECT_EQ(form().font().weight(), QFont::Normal);
+}
+
+TEST_F(Layout, ClearButtonFaceIsRed) {
+    const QImage face = clearButton()->grab().toImage();
+    // Beside the caption, inside the edge.
+    EXPECT_EQ(face.pixelColor(8, face.height() / 2), QColor(255, 0, 0));
+    EXPECT_EQ(face.pixelColor(face.width() - 8, face.height() / 2), QColor(255, 0, 0));
 }
 
 TEST_F(Layout, LabelsAreCentredFromTheTopWithoutBorder) {

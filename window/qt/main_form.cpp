@@ -35,13 +35,24 @@ QString objectNameOf(const ControlDescription& control) {
     return toQt(arrayName(control.array)) + QLatin1Char('_') + QString::number(control.element);
 }
 
-// Buttons draw their face in the colour of their background role; every
-// other control is filled with it.
+// Every control is filled with its background colour. A push button's face
+// is drawn in it whole, where the style would otherwise shade it lighter,
+// with a darker edge that turns black while the button has the focus.
 void paintBackground(QWidget& widget, Rgb colour) {
+    const QColor fill = toQColor(colour);
     QPalette palette = widget.palette();
-    palette.setColor(widget.backgroundRole(), toQColor(colour));
+    palette.setColor(widget.backgroundRole(), fill);
     widget.setPalette(palette);
-    widget.setAutoFillBackground(qobject_cast<QPushButton*>(&widget) == nullptr);
+    if (qobject_cast<QPushButton*>(&widget) == nullptr) {
+        widget.setAutoFillBackground(true);
+        return;
+    }
+    widget.setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+                       " border-radius: 3px; }"
+                       " QPushButton:pressed { background-color: %2; }"
+                       " QPushButton:focus { border: 2px solid black; }")
+            .arg(fill.name(), fill.darker(160).name()));
 }
 
 QFont windowFont(const FontDescription& font) {
