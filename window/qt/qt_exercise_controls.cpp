@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "list_selection.h"
 #include "qt_text.h"
 
 namespace veltara {
@@ -90,13 +91,7 @@ void QtExerciseControls::removeAnswer(std::int16_t position) {
     // Taking an item out lets the view pick a neighbour as current and
     // selected; the selection is put back to what the list must show.
     delete list.takeItem(position);
-    std::int16_t keep = selected;
-    if (selected == position) {
-        keep = -1;
-    } else if (selected > position) {
-        keep = static_cast<std::int16_t>(selected - 1);
-    }
-    selectAnswerQuietly(keep);
+    selectAnswerQuietly(selectionAfterRemoval(selected, position));
 }
 
 void QtExerciseControls::removeAllAnswers() {

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: the emulator for the Windows build's
+# tests. It keeps one Wine prefix of its own, made on first use, and runs on
+# the X display given, or on a private virtual one where there is none.
+set -euo pipefail
+
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || wine=/usr/lib/wine/wine64
+export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)}"
+export WINEDEBUG=-all
+# No Mono or Gecko installers: the prefix needs neither, and there is no network.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    (
+        # Only one test run at a time makes the prefix.
+        flock 9
+        if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
+            "$wine" wineboot --init >/dev/null 2>&1 || true
+            # Where Times New Roman is missing, Liberation Serif takes its
+            # place, as fontconfig does for the Linux build.
+            "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+                /d 'Liberation Serif' /f >/dev/null 2>&1
+            "${wine%64}server" -w 2>/dev/null || "$(dirname "$wine")/wineserver" -w || true
+            touch "$WINEPREFIX/.veltara-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$wine" "$@"
+fi
+exec "$wine" "$@"

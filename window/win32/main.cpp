@@ -1,0 +1,13 @@
+// Starts the exercise: shows the main window and runs until it is closed.
+#include <windows.h>
+
+#include "main_form.h"
+#include "message_loop.h"
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int show) {
+    veltara::MainForm form;
+    ShowWindow(form.window(), show);
+    UpdateWindow(form.window());
+    return veltara::runMessageLoop(form.window());
+}

@@ -1,0 +1,66 @@
+// The exercise's one window on the Win32 API, built from its description.
+// It owns every control and the exercise, and forwards the controls'
+// notifications to the exercise's handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "main_form_description.h"
+#include "ordering_exercise.h"
+#include "win32_exercise_controls.h"
+
+namespace veltara {
+
+class MainForm {
+public:
+    MainForm();
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    HWND window() const { return window_; }
+    // The control of an array element; null where the window has none.
+    HWND control(ControlArray array, std::int16_t element) const;
+
+private:
+    struct BuiltControl {
+        const ControlDescription* description;
+        HWND window;
+    };
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    static LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam, UINT_PTR id, DWORD_PTR form);
+    static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR id, DWORD_PTR form);
+    static LRESULT CALLBACK answerListProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR id, DWORD_PTR form);
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void applyDpi(UINT dpi);
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onControlColour(HDC dc, HWND control);
+    void drawClearButton(const DRAWITEMSTRUCT& item) const;
+    void onPlanetClicked(std::int16_t element);
+    const BuiltControl* find(HWND control) const;
+    HBRUSH brush(Rgb colour);
+    // Runs one handler; an error from a control operation ends the program.
+    void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
+
+    HWND window_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    HFONT font_ = nullptr;
+    std::vector<BuiltControl> built_;
+    std::map<std::uint32_t, HBRUSH> brushes_;
+    Win32Controls controls_;
+    Win32ExerciseControls exerciseControls_{controls_};
+    OrderingExercise exercise_{exerciseControls_};
+};
+
+}  // namespace veltara
