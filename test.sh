@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the program and runs every test suite: the Linux build, the same
-# build under AddressSanitizer and UndefinedBehaviorSanitizer. Installs what
-# is missing first (Debian 12). Exits non-zero on any failure.
+# build under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
+# build under Wine on a virtual display. Installs what is missing first
+# (Debian 12). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-ensure_packages "${LINUX_BUILD_PACKAGES[@]}"
+source scripts/virtual-display.sh
+ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
 
 jobs=$(nproc)
 for preset in default sanitizer; do
@@ -14,3 +16,10 @@ for preset in default sanitizer; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+
+echo "=== windows build, tests under Wine ==="
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+start_virtual_display
+# One at a time: the window tests share the display's keyboard focus.
+ctest --preset windows -j 1

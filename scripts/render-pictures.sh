@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
 # Renders the README's pictures of the window into docs/: the Linux build
-# through its own grab tool on Qt's offscreen platform.
+# through its own grab tool on Qt's offscreen platform, and the Windows build
+# as it shows under Wine on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/ensure-packages.sh
+source scripts/virtual-display.sh
+ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" imagemagick xdotool
+
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target veltara-grab
 QT_QPA_PLATFORM=offscreen ./build/default/window/qt/veltara-grab docs/window-linux.png
 echo "docs/window-linux.png"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target veltara
+start_virtual_display
+tests/win32/run-under-wine.sh build/windows/window/win32/veltara.exe &
+program=$!
+window=""
+for _ in $(seq 1 100); do
+    window=$(xdotool search --name 'Велтара' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || { echo "the Windows build showed no window" >&2; exit 1; }
+sleep 1
+import -window "$window" docs/window-windows.png
+kill "$program" 2>/dev/null || true
+pkill -f 'veltara.exe' 2>/dev/null || true
+echo "docs/window-windows.png"

@@ -22,6 +22,9 @@ if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
             # place, as fontconfig does for the Linux build.
             "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
                 /d 'Liberation Serif' /f >/dev/null 2>&1
+            # Wine draws the windows' frames itself: there is no window manager
+            # on a virtual display, and none to wait for when focus moves.
+            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             "${wine%64}server" -w 2>/dev/null || "$(dirname "$wine")/wineserver" -w || true
             touch "$WINEPREFIX/.veltara-ready"
         fi

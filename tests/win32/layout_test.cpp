@@ -1,0 +1,112 @@
+// The Win32 window as built: places, colours, texts and tab order, read back
+// from the real controls.
+#include "main_form_description.h"
+#include "win32_exercise_controls.h"
+#include "win32_fixture.h"
+#include "win32_text.h"
+
+namespace veltara::testing {
+namespace {
+
+using Layout = Win32WindowTest;
+
+std::string traceName(const ControlDescription& control) {
+    return std::string(arrayName(control.array)) + " " + std::to_string(control.element);
+}
+
+TEST_F(Layout, EveryControlStandsAsDescribed) {
+    HWND frame = control(ControlArray::Frame1);
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        SCOPED_TRACE(traceName(described));
+        HWND built = control(described.array, described.element);
+        ASSERT_NE(built, nullptr);
+        EXPECT_EQ(GetParent(built), described.insideFrame ? frame : form().window());
+        const RECT place = placeOf(built);
+        EXPECT_EQ(place.left, described.place.left / 15);
+        EXPECT_EQ(place.top, described.place.top / 15);
+        EXPECT_EQ(place.right - place.left, described.place.width / 15);
+        EXPECT_EQ(place.bottom - place.top, described.place.height / 15);
+        EXPECT_EQ(IsWindowVisible(built) != FALSE, described.visible);
+        if (described.kind != ControlKind::ListBox) {
+            EXPECT_EQ(narrow(windowText(built)), described.text);
+        }
+    }
+    const auto count = static_cast<int>(SendMessageW(referenceList(), LB_GETCOUNT, 0, 0));
+    ASSERT_EQ(count, 13);
+    for (const PlanetRow& row : kCatalogue) {
+        EXPECT_EQ(narrow(listItemText(referenceList(), row.index)), row.name);
+    }
+    EXPECT_EQ(windowText(control(ControlArray::Text1, 1)).size(), 118U);
+}
+
+TEST_F(Layout, ColoursShowWhereNoTextIs) {
+    const auto colourOf = [](Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); };
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.background || !described.visible) {
+            continue;
+        }
+        SCOPED_TRACE(traceName(described));
+        HWND built = control(described.array, described.element);
+        RECT client{};
+        GetClientRect(built, &client);
+        // The top-right corner of a planet button, the bottom-left of a label,
+        // the left edge of the frame's inside, beside the clear button's caption.
+        POINT probe{2, client.bottom - 2};
+        if (described.kind == ControlKind::OptionButton) probe = {client.right - 2, 1};
+        if (described.kind == ControlKind::Frame) probe = {4, client.bottom / 2};
+        if (described.kind == ControlKind::CommandButton) probe = {6, client.bottom / 2};
+        EXPECT_EQ(pixel(built, probe.x, probe.y), colourOf(*described.background));
+    }
+    EXPECT_EQ(pixel(form().window(), 2, 2), RGB(192, 192, 255));
+}
+
+TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
+    RECT client{};
+    GetClientRect(form().window(), &client);
+    EXPECT_EQ(client.right, 461);
+    EXPECT_EQ(client.bottom, 365);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(form().window(), GWL_STYLE));
+    EXPECT_EQ(style & WS_THICKFRAME, 0U);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0U);
+    EXPECT_NE(style & WS_CAPTION, 0U);
+    const std::string caption = narrow(windowText(form().window()));
+    EXPECT_EQ(caption, mainFormDescription().caption);
+    EXPECT_NE(GetClassLongPtrW(form().window(), GCLP_HICON), 0U);
+    // Dragging an edge does nothing: the border is no sizing border.
+    RECT outer{};
+    GetWindowRect(form().window(), &outer);
+    const LRESULT edge = SendMessageW(form().window(), WM_NCHITTEST, 0,
+                                      MAKELPARAM(outer.right - 1, (outer.top + outer.bottom) / 2));
+    EXPECT_NE(edge, HTRIGHT);
+}
+
+TEST_F(Layout, StartsWithNothingChosenAndTheFocusOnTheMessage) {
+    EXPECT_EQ(GetFocus(), messageArea());
+    EXPECT_TRUE(answers().empty());
+    for (const PlanetRow& row : kCatalogue) {
+        EXPECT_EQ(caption(row.index), row.name);
+        EXPECT_FALSE(checked(row.index));
+    }
+    EXPECT_EQ(message(), mainFormDescription().control(ControlArray::Text1, 0).text);
+}
+
+TEST_F(Layout, TabVisitsTheControlsInTheirOrder) {
+    const std::vector<HWND> expected{messageArea(), planet(0), answerList(), clearButton(),
+                                     messageArea()};
+    std::vector<HWND> visited{GetFocus()};
+    for (std::size_t step = 1; step < expected.size(); ++step) {
+        pressKey(VK_TAB);
+        visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, expected);
+    std::vector<HWND> back{GetFocus()};
+    for (std::size_t step = 1; step < expected.size(); ++step) {
+        pressKey(VK_TAB, true);
+        back.push_back(GetFocus());
+    }
+    EXPECT_EQ(back, std::vector<HWND>(expected.rbegin(), expected.rend()));
+    EXPECT_TRUE(answers().empty());  // moving the focus chose nothing
+}
+
+}  // namespace
+}  // namespace veltara::testing

@@ -1,0 +1,151 @@
+#include "win32_fixture.h"
+
+#include <array>
+
+#include "message_loop.h"
+#include "win32_exercise_controls.h"
+#include "win32_text.h"
+
+namespace veltara::testing {
+
+void Win32WindowTest::SetUp() {
+    form_ = std::make_unique<MainForm>();
+    ShowWindow(form_->window(), SW_SHOWNORMAL);
+    SetForegroundWindow(form_->window());
+    UpdateWindow(form_->window());
+    pump();
+    ASSERT_EQ(GetForegroundWindow(), form_->window());
+}
+
+void Win32WindowTest::TearDown() {
+    form_.reset();
+    pump();
+}
+
+HWND Win32WindowTest::control(ControlArray array, std::int16_t element) const {
+    HWND found = form_->control(array, element);
+    EXPECT_NE(found, nullptr);
+    return found;
+}
+
+void Win32WindowTest::pump() {
+    // Input sent with SendInput arrives through the system's queue; handle
+    // messages until a short pause brings no more.
+    for (int quiet = 0; quiet < 2;) {
+        MSG message{};
+        bool handled = false;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            handled = true;
+            if (message.message != WM_QUIT && form_ != nullptr) {
+                dispatchMessage(form_->window(), message);
+            }
+        }
+        quiet = handled ? 0 : quiet + 1;
+        Sleep(1);
+    }
+}
+
+namespace {
+
+// Press and release go in together, so that a control that tracks the
+// mouse in a loop of its own (a scroll bar) finds the release waiting.
+void sendClick() {
+    std::array<INPUT, 2> inputs{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void sendKey(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+void Win32WindowTest::click(HWND target, POINT at) {
+    RECT client{};
+    GetClientRect(target, &client);
+    if (at.x < 0) {
+        at = {client.right / 2, client.bottom / 2};
+    }
+    ClientToScreen(target, &at);
+    SetCursorPos(at.x, at.y);
+    pump();
+    sendClick();
+    pump();
+}
+
+void Win32WindowTest::clickAnswer(int position) {
+    RECT item{};
+    SendMessageW(answerList(), LB_GETITEMRECT, static_cast<WPARAM>(position),
+                 reinterpret_cast<LPARAM>(&item));
+    click(answerList(), {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}
+
+void Win32WindowTest::pressKey(WORD key, bool shift) {
+    if (shift) {
+        sendKey(VK_SHIFT, false);
+    }
+    sendKey(key, false);
+    sendKey(key, true);
+    if (shift) {
+        sendKey(VK_SHIFT, true);
+    }
+    pump();
+}
+
+void Win32WindowTest::choose(const std::vector<int>& elements) {
+    for (int element : elements) {
+        click(planet(element));
+    }
+}
+
+std::vector<std::string> Win32WindowTest::answers() const {
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendMessageW(answerList(), LB_GETCOUNT, 0, 0));
+    for (int position = 0; position < count; ++position) {
+        items.push_back(narrow(listItemText(answerList(), position)));
+    }
+    return items;
+}
+
+std::string Win32WindowTest::caption(int element) const {
+    return narrow(windowText(planet(element)));
+}
+
+std::string Win32WindowTest::message() const { return narrow(windowText(messageArea())); }
+
+bool Win32WindowTest::checked(int element) const {
+    return SendMessageW(planet(element), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+RECT Win32WindowTest::placeOf(HWND target) const {
+    RECT place{};
+    GetWindowRect(target, &place);
+    MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+COLORREF Win32WindowTest::pixel(HWND target, int x, int y) const {
+    RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(target);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(target, dc);
+    return colour;
+}
+
+std::vector<std::string> Win32WindowTest::namesOf(const std::vector<int>& elements) {
+    std::vector<std::string> names;
+    for (int element : elements) {
+        names.emplace_back(kCatalogue.at(static_cast<std::size_t>(element)).name);
+    }
+    return names;
+}
+
+}  // namespace veltara::testing
