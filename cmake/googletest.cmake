@@ -15,3 +15,10 @@ if(NOT TARGET GTest::gtest_main)
     add_library(GTest::gtest_main ALIAS gtest_main)
   endif()
 endif()
+
+# Registers a test program's tests with CTest. They are listed when CTest
+# runs, not at build time, since the Windows build's programs run only under
+# Wine, whose first start makes its prefix and can take a while.
+function(veltara_discover_tests target)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300 ${ARGN})
+endfunction()
