@@ -1,6 +1,7 @@
 # Fails unless the program imports only DLLs that every Windows has: no C++
 # runtime, libgcc or winpthread DLL may travel beside the .exe.
 # cmake -DOBJDUMP=... -DPROGRAM=... -P check_imports.cmake
+cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "objdump could not read ${PROGRAM}")

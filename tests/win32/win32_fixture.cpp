@@ -32,12 +32,12 @@ void Win32WindowTest::pump() {
     // Input sent with SendInput arrives through the system's queue; handle
     // messages until a short pause brings no more.
     for (int quiet = 0; quiet < 2;) {
-        MSG message{};
+        MSG queued{};
         bool handled = false;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+        while (PeekMessageW(&queued, nullptr, 0, 0, PM_REMOVE) != FALSE) {
             handled = true;
-            if (message.message != WM_QUIT && form_ != nullptr) {
-                dispatchMessage(form_->window(), message);
+            if (queued.message != WM_QUIT && form_ != nullptr) {
+                dispatchMessage(form_->window(), queued);
             }
         }
         quiet = handled ? 0 : quiet + 1;

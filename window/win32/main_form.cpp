@@ -123,30 +123,30 @@ HWND MainForm::control(ControlArray array, std::int16_t element) const {
 
 void MainForm::createControls() {
     HWND frame = nullptr;
-    for (const ControlDescription& control : mainFormDescription().controls) {
-        const ControlClass kind = controlClass(control);
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        const ControlClass kind = controlClass(described);
         DWORD style = WS_CHILD | kind.style;
-        if (control.visible) {
+        if (described.visible) {
             style |= WS_VISIBLE;
         }
-        if (control.takesFocus() && control.kind != ControlKind::OptionButton) {
+        if (described.takesFocus() && described.kind != ControlKind::OptionButton) {
             style |= WS_TABSTOP | WS_GROUP;
         }
-        HWND parent = control.insideFrame ? frame : window_;
-        const auto id = static_cast<std::intptr_t>(kFirstControlId + control.tabIndex);
+        HWND parent = described.insideFrame ? frame : window_;
+        const auto id = static_cast<std::intptr_t>(kFirstControlId + described.tabIndex);
         // Sizes and places are set for the window's DPI once all exist.
-        HWND created = CreateWindowExW(kind.extendedStyle, kind.name, widen(control.text).c_str(),
+        HWND created = CreateWindowExW(kind.extendedStyle, kind.name, widen(described.text).c_str(),
                                        style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id),
                                        thisModule(), nullptr);
         if (created == nullptr) {
             throw std::runtime_error("a control cannot be created");
         }
-        built_.push_back({&control, created});
-        for (const std::string& item : control.items) {
+        built_.push_back({&described, created});
+        for (const std::string& item : described.items) {
             SendMessageW(created, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
         }
         const auto self = reinterpret_cast<DWORD_PTR>(this);
-        switch (control.kind) {
+        switch (described.kind) {
         case ControlKind::Frame:
             frame = created;
             SetWindowSubclass(created, &MainForm::frameProcedure, 0, self);
@@ -155,10 +155,10 @@ void MainForm::createControls() {
             // Moving the focus onto a planet does not choose it; a click or
             // Space does.
             SendMessageW(created, BM_SETDONTCLICK, TRUE, 0);
-            controls_.planets.at(static_cast<std::size_t>(control.element)) = created;
+            controls_.planets.at(static_cast<std::size_t>(described.element)) = created;
             break;
         case ControlKind::ListBox:
-            if (control.element == 0) {
+            if (described.element == 0) {
                 controls_.answers = created;
                 SetWindowSubclass(created, &MainForm::answerListProcedure, 0, self);
             } else {
@@ -166,7 +166,7 @@ void MainForm::createControls() {
             }
             break;
         case ControlKind::TextBox:
-            if (control.element == 0) {
+            if (described.element == 0) {
                 controls_.message = created;
                 SetWindowSubclass(created, &MainForm::messageProcedure, 0, self);
             }
@@ -273,9 +273,10 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-const MainForm::BuiltControl* MainForm::find(HWND control) const {
+// cppcheck-suppress constParameter ; a window handle, not an object we could change
+const MainForm::BuiltControl* MainForm::find(HWND window) const {
     for (const BuiltControl& built : built_) {
-        if (built.window == control) {
+        if (built.window == window) {
             return &built;
         }
     }

@@ -48,7 +48,7 @@ private:
     LRESULT onControlColour(HDC dc, HWND control);
     void drawClearButton(const DRAWITEMSTRUCT& item) const;
     void onPlanetClicked(std::int16_t element);
-    const BuiltControl* find(HWND control) const;
+    const BuiltControl* find(HWND window) const;
     HBRUSH brush(Rgb colour);
     // Runs one handler; an error from a control operation ends the program.
     void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
