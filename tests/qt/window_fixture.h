@@ -16,10 +16,11 @@
 
 #include "catalogue.h"
 #include "main_form.h"
+#include "pupil_window.h"
 
 namespace veltara::testing {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override {
         form_ = std::make_unique<MainForm>();
@@ -53,7 +54,7 @@ protected:
                           at.isNull() ? widget->rect().center() : at);
     }
 
-    void clickAnswer(int row) {
+    void clickAnswer(int row) override {
         QListWidget* list = answerList();
         const QRect item = list->visualItemRect(list->item(row));
         click(list->viewport(), item.center());
@@ -66,32 +67,28 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
 
-    void choose(const std::vector<int>& elements) {
-        for (int element : elements) {
-            click(planet(element));
-        }
+    void clickPlanet(int element) override { click(planet(element)); }
+    void clickClear() override { click(clearButton()); }
+
+    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    bool answerSelected() override { return !answerList()->selectedItems().isEmpty(); }
+    std::string caption(int element) override { return planet(element)->text().toStdString(); }
+    bool planetSelected(int element) override { return planet(element)->isChecked(); }
+    std::string message() override { return messageArea()->toPlainText().toStdString(); }
+    std::vector<std::string> referenceItems() override { return itemsOf(referenceList()); }
+    std::string quotation() override {
+        return control<QPlainTextEdit>(QStringLiteral("Text1_1"))->toPlainText().toStdString();
     }
 
-    std::vector<std::string> answers() {
+private:
+    static std::vector<std::string> itemsOf(const QListWidget* list) {
         std::vector<std::string> items;
-        for (int row = 0; row < answerList()->count(); ++row) {
-            items.push_back(answerList()->item(row)->text().toStdString());
+        for (int row = 0; row < list->count(); ++row) {
+            items.push_back(list->item(row)->text().toStdString());
         }
         return items;
     }
 
-    static std::vector<std::string> namesOf(const std::vector<int>& elements) {
-        std::vector<std::string> names;
-        for (int element : elements) {
-            names.emplace_back(kCatalogue.at(static_cast<std::size_t>(element)).name);
-        }
-        return names;
-    }
-
-    std::string caption(int element) { return planet(element)->text().toStdString(); }
-    std::string message() { return messageArea()->toPlainText().toStdString(); }
-
-private:
     std::unique_ptr<MainForm> form_;
 };
 

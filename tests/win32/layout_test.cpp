@@ -85,7 +85,7 @@ TEST_F(Layout, StartsWithNothingChosenAndTheFocusOnTheMessage) {
     EXPECT_TRUE(answers().empty());
     for (const PlanetRow& row : kCatalogue) {
         EXPECT_EQ(caption(row.index), row.name);
-        EXPECT_FALSE(checked(row.index));
+        EXPECT_FALSE(planetSelected(row.index));
     }
     EXPECT_EQ(message(), mainFormDescription().control(ControlArray::Text1, 0).text);
 }

@@ -100,29 +100,29 @@ void Win32WindowTest::pressKey(WORD key, bool shift) {
     pump();
 }
 
-void Win32WindowTest::choose(const std::vector<int>& elements) {
-    for (int element : elements) {
-        click(planet(element));
-    }
-}
-
-std::vector<std::string> Win32WindowTest::answers() const {
+std::vector<std::string> Win32WindowTest::itemsOf(HWND list) {
     std::vector<std::string> items;
-    const auto count = static_cast<int>(SendMessageW(answerList(), LB_GETCOUNT, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int position = 0; position < count; ++position) {
-        items.push_back(narrow(listItemText(answerList(), position)));
+        items.push_back(narrow(listItemText(list, position)));
     }
     return items;
 }
 
-std::string Win32WindowTest::caption(int element) const {
-    return narrow(windowText(planet(element)));
+bool Win32WindowTest::answerSelected() {
+    return SendMessageW(answerList(), LB_GETCURSEL, 0, 0) != LB_ERR;
 }
 
-std::string Win32WindowTest::message() const { return narrow(windowText(messageArea())); }
+std::string Win32WindowTest::caption(int element) { return narrow(windowText(planet(element))); }
 
-bool Win32WindowTest::checked(int element) const {
+bool Win32WindowTest::planetSelected(int element) {
     return SendMessageW(planet(element), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string Win32WindowTest::message() { return narrow(windowText(messageArea())); }
+
+std::string Win32WindowTest::quotation() {
+    return narrow(windowText(control(ControlArray::Text1, 1)));
 }
 
 RECT Win32WindowTest::placeOf(HWND target) const {
@@ -138,14 +138,6 @@ COLORREF Win32WindowTest::pixel(HWND target, int x, int y) const {
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(target, dc);
     return colour;
-}
-
-std::vector<std::string> Win32WindowTest::namesOf(const std::vector<int>& elements) {
-    std::vector<std::string> names;
-    for (int element : elements) {
-        names.emplace_back(kCatalogue.at(static_cast<std::size_t>(element)).name);
-    }
-    return names;
 }
 
 }  // namespace veltara::testing

@@ -12,10 +12,11 @@
 
 #include "catalogue.h"
 #include "main_form.h"
+#include "pupil_window.h"
 
 namespace veltara::testing {
 
-class Win32WindowTest : public ::testing::Test {
+class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -33,21 +34,25 @@ protected:
 
     // A left click at a point of a control, its centre unless given.
     void click(HWND target, POINT at = {-1, -1});
-    void clickAnswer(int position);
+    void clickPlanet(int element) override { click(planet(element)); }
+    void clickAnswer(int position) override;
+    void clickClear() override { click(clearButton()); }
     void pressKey(WORD key, bool shift = false);
-    void choose(const std::vector<int>& elements);
 
-    std::vector<std::string> answers() const;
-    std::string caption(int element) const;
-    std::string message() const;
-    bool checked(int element) const;
+    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    bool answerSelected() override;
+    std::string caption(int element) override;
+    bool planetSelected(int element) override;
+    std::string message() override;
+    std::vector<std::string> referenceItems() override { return itemsOf(referenceList()); }
+    std::string quotation() override;
     // A control's place in its parent's client area, in pixels.
     RECT placeOf(HWND target) const;
     COLORREF pixel(HWND target, int x, int y) const;
 
-    static std::vector<std::string> namesOf(const std::vector<int>& elements);
-
 private:
+    static std::vector<std::string> itemsOf(HWND list);
+
     std::unique_ptr<MainForm> form_;
 };
 

@@ -1,0 +1,32 @@
+// What a pupil can do to a real window and read off it, whatever toolkit
+// built it. Each window layer's tests drive their window through this, so
+// that the same scenarios run on every layer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace veltara::testing {
+
+class PupilWindow {
+public:
+    PupilWindow() = default;
+    PupilWindow(const PupilWindow&) = delete;
+    PupilWindow& operator=(const PupilWindow&) = delete;
+    virtual ~PupilWindow() = default;
+
+    // Mouse clicks, each in the middle of what it names.
+    virtual void clickPlanet(int element) = 0;
+    virtual void clickAnswer(int position) = 0;
+    virtual void clickClear() = 0;
+
+    virtual std::vector<std::string> answers() = 0;
+    virtual bool answerSelected() = 0;
+    virtual std::string caption(int element) = 0;
+    virtual bool planetSelected(int element) = 0;
+    virtual std::string message() = 0;
+    virtual std::vector<std::string> referenceItems() = 0;
+    virtual std::string quotation() = 0;
+};
+
+}  // namespace veltara::testing

@@ -1,0 +1,31 @@
+// Scenarios of the exercise played through any real window, and the checks
+// that must hold after every event of a random run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pupil_window.h"
+
+namespace veltara::testing {
+
+std::vector<int> distanceOrder();
+std::vector<std::string> namesOf(const std::vector<int>& elements);
+
+void distanceOrderIsRightAndASwapIsWrong(PupilWindow& window);
+void aChosenButtonOnlyTakesTheSelection(PupilWindow& window);
+void takingBackByMouseRestoresThatPlanet(PupilWindow& window);
+void theStillSelectedButtonWaitsForAnotherPress(PupilWindow& window);
+void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window);
+
+// After a key that took one name back: exactly one left the list, and it is
+// back on its button.
+void expectOneTakenBack(PupilWindow& window, const std::vector<std::string>& before);
+
+// The invariants of the exercise, read off the window: as many empty
+// buttons as answers, each answer naming one of them, no selection left in
+// the answer list, the hidden controls unchanged, and the verdict for the
+// order when all thirteen are placed.
+void expectConsistent(PupilWindow& window, const std::string& quotation);
+
+}  // namespace veltara::testing
