@@ -14,18 +14,22 @@ std::string traceName(const ControlDescription& control) {
     return std::string(arrayName(control.array)) + " " + std::to_string(control.element);
 }
 
+// Twips become pixels at the window's DPI: 15 to a pixel at 96 DPI.
+int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
 TEST_F(Layout, EveryControlStandsAsDescribed) {
     HWND frame = control(ControlArray::Frame1);
+    const UINT dpi = GetDpiForWindow(form().window());
     for (const ControlDescription& described : mainFormDescription().controls) {
         SCOPED_TRACE(traceName(described));
         HWND built = control(described.array, described.element);
         ASSERT_NE(built, nullptr);
         EXPECT_EQ(GetParent(built), described.insideFrame ? frame : form().window());
         const RECT place = placeOf(built);
-        EXPECT_EQ(place.left, described.place.left / 15);
-        EXPECT_EQ(place.top, described.place.top / 15);
-        EXPECT_EQ(place.right - place.left, described.place.width / 15);
-        EXPECT_EQ(place.bottom - place.top, described.place.height / 15);
+        EXPECT_EQ(place.left, pixelsAt(described.place.left, dpi));
+        EXPECT_EQ(place.top, pixelsAt(described.place.top, dpi));
+        EXPECT_EQ(place.right - place.left, pixelsAt(described.place.width, dpi));
+        EXPECT_EQ(place.bottom - place.top, pixelsAt(described.place.height, dpi));
         EXPECT_EQ(IsWindowVisible(built) != FALSE, described.visible);
         if (described.kind != ControlKind::ListBox) {
             EXPECT_EQ(narrow(windowText(built)), described.text);
@@ -63,8 +67,17 @@ TEST_F(Layout, ColoursShowWhereNoTextIs) {
 TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
     RECT client{};
     GetClientRect(form().window(), &client);
-    EXPECT_EQ(client.right, 461);
-    EXPECT_EQ(client.bottom, 365);
+    const UINT dpi = GetDpiForWindow(form().window());
+    EXPECT_EQ(client.right, MulDiv(461, static_cast<int>(dpi), 96));
+    EXPECT_EQ(client.bottom, MulDiv(365, static_cast<int>(dpi), 96));
+    // Times New Roman 12 points, at the window's DPI.
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(messageArea(), WM_GETFONT, 0, 0));
+    LOGFONTW logical{};
+    ASSERT_NE(GetObjectW(font, sizeof(logical), &logical), 0);
+    EXPECT_EQ(logical.lfHeight, -MulDiv(12, static_cast<int>(dpi), 72));
+    EXPECT_EQ(logical.lfWeight, FW_NORMAL);
+    EXPECT_EQ(logical.lfCharSet, RUSSIAN_CHARSET);
+    EXPECT_EQ(std::wstring(logical.lfFaceName), L"Times New Roman");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(form().window(), GWL_STYLE));
     EXPECT_EQ(style & WS_THICKFRAME, 0U);
     EXPECT_EQ(style & WS_MAXIMIZEBOX, 0U);

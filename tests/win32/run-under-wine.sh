@@ -6,7 +6,9 @@ set -euo pipefail
 
 wine=$(command -v wine64 || true)
 [ -n "$wine" ] || wine=/usr/lib/wine/wine64
-export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)}"
+# VELTARA_WINE_DPI sets the screen's DPI, in a prefix of its own.
+dpi="${VELTARA_WINE_DPI:-96}"
+export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)-dpi${dpi}}"
 export WINEDEBUG=-all
 # No Mono or Gecko installers: the prefix needs neither, and there is no network.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -25,6 +27,8 @@ if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
             # Wine draws the windows' frames itself: there is no window manager
             # on a virtual display, and none to wait for when focus moves.
             "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" \
+                /f >/dev/null 2>&1
             "${wine%64}server" -w 2>/dev/null || "$(dirname "$wine")/wineserver" -w || true
             touch "$WINEPREFIX/.veltara-ready"
         fi
