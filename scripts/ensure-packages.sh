@@ -1,5 +1,6 @@
 # Sourced by the top-level scripts: installs the Debian packages named, once.
 # Packages already installed are left alone, so running it again is cheap.
+# Recommended packages come too: Wine's X11 driver loads several of them.
 ensure_packages() {
     local missing=()
     local package
@@ -17,7 +18,7 @@ ensure_packages() {
     fi
     echo "Installing: ${missing[*]}"
     "${as_root[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "${missing[@]}"
 }
 
 # What building and testing on Linux needs.
