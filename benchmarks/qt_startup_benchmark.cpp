@@ -24,7 +24,7 @@ BENCHMARK(BuildAndShowMainForm)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    veltara::useExerciseStyle(app);
+    veltara::useExerciseStyle();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

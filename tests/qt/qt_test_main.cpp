@@ -11,6 +11,6 @@ int main(int argc, char* argv[]) {
     // Death tests start a fresh copy of this program, with its own application.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication app(argc, argv);
-    veltara::useExerciseStyle(app);
+    veltara::useExerciseStyle();
     return RUN_ALL_TESTS();
 }

@@ -3,7 +3,9 @@
 // system's window procedures.
 #include <thread>
 
+#include "main_form_description.h"
 #include "win32_fixture.h"
+#include "win32_text.h"
 
 namespace veltara::testing {
 namespace {
@@ -12,9 +14,9 @@ using FatalError = Win32WindowTest;
 
 // Presses OK on the message box that reports the error, as a pupil would.
 void dismissTheReportWhenItShows() {
-    std::thread([] {
+    std::thread([title = widen(kProgramName)] {
         for (int attempt = 0; attempt < 500; ++attempt) {
-            HWND report = FindWindowW(L"#32770", L"\u0412\u0435\u043b\u0442\u0430\u0440\u0430");
+            HWND report = FindWindowW(L"#32770", title.c_str());
             if (report != nullptr) {
                 PostMessageW(report, WM_COMMAND, IDOK, 0);
                 return;

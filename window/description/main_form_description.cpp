@@ -7,9 +7,6 @@ namespace veltara {
 
 namespace {
 
-// The exercise's name: the window caption ends with it and the title shows it.
-const char* const kProgramName = "Велтара";
-
 const Rgb kWindowColour{192, 192, 255};
 const Rgb kTitleColour{255, 192, 128};
 const Rgb kClearButtonColour{255, 0, 0};
@@ -81,14 +78,14 @@ WindowDescription buildMainForm() {
         6915,
         5475,
         kWindowColour,
-        std::string("https://veltara.example ") + kProgramName,
+        "https://veltara.example " + std::string(kProgramName),
         {"Times New Roman", 12, 400, false, false, false},
         {},
     };
     auto& controls = form.controls;
     controls.push_back(textBox(0, {120, 3600, 6735, 1815}, kAssignmentText, 0, true));
     controls.push_back(textBox(1, {480, 3840, 6735, 1815}, kQuotationText, 1, false));
-    controls.push_back(label(0, {960, 0, 4575, 375}, kTitleColour, kProgramName, 2));
+    controls.push_back(label(0, {960, 0, 4575, 375}, kTitleColour, std::string(kProgramName), 2));
     controls.push_back({ControlKind::Frame, ControlArray::Frame1, 0, {240, 480, 3495, 2535}, false,
                         kWindowColour, "Планети - по азбучен ред", {}, 3});
     for (const PlanetRow& row : kCatalogue) {
@@ -142,6 +139,10 @@ const ControlDescription& WindowDescription::control(ControlArray array,
         }
     }
     throw std::out_of_range("the window has no such control");
+}
+
+std::string fatalErrorReport(std::string_view what) {
+    return std::string(kProgramName) + ": неочаквана грешка: " + std::string(what);
 }
 
 const WindowDescription& mainFormDescription() {

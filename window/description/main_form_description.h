@@ -81,4 +81,10 @@ struct WindowDescription {
 
 const WindowDescription& mainFormDescription();
 
+// The exercise's name: the window caption ends with it and the title shows it.
+inline constexpr std::string_view kProgramName = "Велтара";
+
+// What the window says when a control fails it and the program has to end.
+std::string fatalErrorReport(std::string_view what);
+
 }  // namespace veltara

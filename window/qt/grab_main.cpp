@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: veltara-grab OUTPUT.png\n");
         return 2;
     }
-    veltara::useExerciseStyle(app);
+    veltara::useExerciseStyle();
     veltara::MainForm form;
     form.show();
     QApplication::processEvents();

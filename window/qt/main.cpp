@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    veltara::useExerciseStyle(app);
+    veltara::useExerciseStyle();
     veltara::MainForm form;
     form.show();
     return QApplication::exec();

@@ -89,7 +89,7 @@ MainForm::MainForm() {
     }
     controls_ = std::make_unique<QtExerciseControls>(widgets_);
     exercise_ = std::make_unique<OrderingExercise>(*controls_);
-    setTabOrder();
+    chainTabOrder();
     connectClicks();
     if (widgets_.message) {
         widgets_.message->setFocus(Qt::OtherFocusReason);
@@ -166,7 +166,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     return widget;
 }
 
-void MainForm::setTabOrder() {
+void MainForm::chainTabOrder() {
     std::vector<QWidget*> chain;
     for (const ControlDescription& control : mainFormDescription().controls) {
         if (control.takesFocus()) {

@@ -21,7 +21,7 @@ public:
 
 private:
     QWidget* buildControl(const ControlDescription& control, QWidget* frame);
-    void setTabOrder();
+    void chainTabOrder();
     void connectClicks();
     // Runs one handler; an error from a control operation ends the program.
     void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);

@@ -3,14 +3,12 @@
 #pragma once
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
 namespace veltara {
 
-inline void useExerciseStyle(QApplication& app) {
+inline void useExerciseStyle() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icon/hamburger.xpm")));
 }
 
 }  // namespace veltara
