@@ -228,7 +228,8 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return onControlColour(message, reinterpret_cast<HDC>(wParam),
+                               reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
         drawClearButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -324,7 +325,7 @@ void MainForm::onPlanetClicked(std::int16_t element) {
     report(&OrderingExercise::Option1_Click, element);
 }
 
-LRESULT MainForm::onControlColour(HDC dc, HWND control) {
+LRESULT MainForm::onControlColour(UINT message, HDC dc, HWND control) {
     const BuiltControl* built = find(control);
     if (built != nullptr && built->description->background) {
         SetBkColor(dc, toColorRef(*built->description->background));
@@ -335,19 +336,17 @@ LRESULT MainForm::onControlColour(HDC dc, HWND control) {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(control));
 }
 
-void MainForm::drawClearButton(const DRAWITEMSTRUCT& item) const {
+void MainForm::drawClearButton(const DRAWITEMSTRUCT& item) {
     const BuiltControl* built = find(item.hwndItem);
     if (built == nullptr || !built->description->background) {
         return;
     }
     RECT face = item.rcItem;
-    const HBRUSH fill = CreateSolidBrush(toColorRef(*built->description->background));
-    FillRect(item.hDC, &face, fill);
-    DeleteObject(fill);
+    FillRect(item.hDC, &face, brush(*built->description->background));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const std::wstring caption = windowText(item.hwndItem);

@@ -45,8 +45,8 @@ private:
     void createControls();
     void applyDpi(UINT dpi);
     void onCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT onControlColour(HDC dc, HWND control);
-    void drawClearButton(const DRAWITEMSTRUCT& item) const;
+    LRESULT onControlColour(UINT message, HDC dc, HWND control);
+    void drawClearButton(const DRAWITEMSTRUCT& item);
     void onPlanetClicked(std::int16_t element);
     const BuiltControl* find(HWND window) const;
     HBRUSH brush(Rgb colour);

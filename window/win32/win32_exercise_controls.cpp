@@ -35,8 +35,12 @@ HWND Win32ExerciseControls::planet(std::int16_t element) const {
     if (element < 0 || element >= kPlanetCount) {
         throw std::out_of_range("Option1 has no element " + std::to_string(element));
     }
-    const std::string name = "Option1 element " + std::to_string(element);
-    return existing(controls_.planets[static_cast<std::size_t>(element)], name.c_str());
+    HWND button = controls_.planets[static_cast<std::size_t>(element)];
+    if (button == nullptr || IsWindow(button) == FALSE) {
+        throw std::runtime_error("Option1 element " + std::to_string(element) +
+                                 " no longer exists");
+    }
+    return button;
 }
 
 std::string Win32ExerciseControls::planetCaption(std::int16_t element) const {
