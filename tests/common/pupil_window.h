@@ -8,6 +8,9 @@
 
 namespace veltara::testing {
 
+// The keys a pupil presses, wherever the keyboard focus is.
+enum class Key { Tab, BackTab, Left, Right, Up, Down, Home, End, PageUp, PageDown, Space };
+
 class PupilWindow {
 public:
     PupilWindow() = default;
@@ -19,9 +22,14 @@ public:
     virtual void clickPlanet(int element) = 0;
     virtual void clickAnswer(int position) = 0;
     virtual void clickClear() = 0;
+    virtual void press(Key key) = 0;
 
     virtual std::vector<std::string> answers() = 0;
     virtual bool answerSelected() = 0;
+    // The answer list's focus mark: the position the keyboard is on, or -1.
+    virtual int answerMark() = 0;
+    // The control with the keyboard focus, by array and element: "Option1_3".
+    virtual std::string focused() = 0;
     virtual std::string caption(int element) = 0;
     virtual bool planetSelected(int element) = 0;
     virtual std::string message() = 0;

@@ -105,17 +105,80 @@ void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window) {
     EXPECT_EQ(window.answers(), namesOf({12}));
 }
 
-void expectOneTakenBack(PupilWindow& window, const std::vector<std::string>& before) {
-    const auto after = window.answers();
-    ASSERT_EQ(after.size() + 1, before.size());
-    EXPECT_FALSE(window.answerSelected());
-    for (const PlanetRow& row : kCatalogue) {
-        const bool left = std::count(before.begin(), before.end(), row.name) == 1 &&
-                          std::count(after.begin(), after.end(), row.name) == 0;
-        if (left) {
-            EXPECT_EQ(window.caption(row.index), row.name);
-        }
+void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window) {
+    choose(window, {0, 1});
+    window.clickAnswer(1);  // "Венера" is back, its button still selected
+    choose(window, {5});    // it leaves the selection to "Юпитер"
+    EXPECT_EQ(window.answers(), namesOf({0, 5}));
+}
+
+namespace {
+
+void tabTo(PupilWindow& window, const std::string& prefix) {
+    for (int step = 0; step < 6 && !window.focused().starts_with(prefix); ++step) {
+        window.press(Key::Tab);
     }
+    ASSERT_TRUE(window.focused().starts_with(prefix)) << window.focused();
+}
+
+void chooseByKeyboard(PupilWindow& window, int element) {
+    SCOPED_TRACE("choosing " + nameOf(element) + " by keyboard");
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, "Option1_"));
+    const auto before = window.answers();
+    const std::string target = "Option1_" + std::to_string(element);
+    for (int step = 0; step < kPlanetCount && window.focused() != target; ++step) {
+        window.press(Key::Right);
+        ASSERT_EQ(window.answers(), before) << "moving to " << window.focused();
+    }
+    ASSERT_EQ(window.focused(), target);
+    window.press(Key::Space);
+    auto expected = before;
+    expected.push_back(nameOf(element));
+    ASSERT_EQ(window.answers(), expected);
+}
+
+void takeBackByKeyboard(PupilWindow& window, int position) {
+    SCOPED_TRACE("taking back position " + std::to_string(position) + " by keyboard");
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, "List1_0"));
+    auto expected = window.answers();
+    window.press(Key::End);
+    window.press(Key::PageUp);
+    window.press(Key::Home);
+    for (int step = 0; step < position; ++step) {
+        window.press(Key::Down);
+    }
+    ASSERT_EQ(window.answers(), expected);
+    ASSERT_EQ(window.answerMark(), position);
+    window.press(Key::Space);
+    expected.erase(expected.begin() + position);
+    ASSERT_EQ(window.answers(), expected);
+    EXPECT_FALSE(window.answerSelected());
+    EXPECT_EQ(window.answerMark(), std::min(position, static_cast<int>(expected.size()) - 1));
+}
+
+}  // namespace
+
+void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
+    for (int element : {0, 1, 5}) {
+        ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, element));
+    }
+    // "Юпитер", the last name: the mark stays on the new last one.
+    ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 2));
+    for (int element = 2; element < kPlanetCount; ++element) {
+        ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, element));
+    }
+    EXPECT_EQ(window.message(), kRight);
+    ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
+    EXPECT_EQ(window.message(), kRight);
+    ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 0));
+    EXPECT_EQ(window.message(), kWrong);
+
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, "Command1_0"));
+    window.press(Key::Space);
+    EXPECT_TRUE(window.answers().empty());
+    EXPECT_EQ(window.message(), "");
+    ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
+    ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
 }
 
 void expectConsistent(PupilWindow& window, const std::string& quotation) {

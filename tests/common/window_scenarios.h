@@ -17,10 +17,12 @@ void aChosenButtonOnlyTakesTheSelection(PupilWindow& window);
 void takingBackByMouseRestoresThatPlanet(PupilWindow& window);
 void theStillSelectedButtonWaitsForAnotherPress(PupilWindow& window);
 void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window);
-
-// After a key that took one name back: exactly one left the list, and it is
-// back on its button.
-void expectOneTakenBack(PupilWindow& window, const std::vector<std::string>& before);
+void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window);
+// With the keyboard alone, from the start, after a take-back, after a
+// verdict and after "Чисти": Tab reaches the planets, the arrow keys reach
+// any one of them choosing nothing on the way, Space chooses it; in the
+// answer list the keys move the mark and Space takes back that name only.
+void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window);
 
 // The invariants of the exercise, read off the window: as many empty
 // buttons as answers, each answer naming one of them, no selection left in

@@ -30,29 +30,12 @@ TEST_F(Exercise, ClearStartsOverAndLeavesNoButtonSelected) {
     EXPECT_TRUE(answers().empty());
 }
 
-TEST_F(Exercise, TakingBackByKeyboardRemovesOneItemPerMove) {
-    for (int element : {1, 6, 8}) {
-        clickPlanet(element);
-    }
-    answerList()->setFocus();
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
-        const auto before = answers();
-        pressKey(key);
-        expectOneTakenBack(*this, before);
-    }
-    EXPECT_TRUE(answers().empty());
+TEST_F(Exercise, AButtonLeavingTheSelectionReportsNothing) {
+    aButtonLeavingTheSelectionReportsNothing(*this);
 }
 
-TEST_F(Exercise, ArrowKeysFromTheSelectedButtonChooseTheOneTheyReach) {
-    clickPlanet(1);  // "Венера", top of the left column
-    pressKey(Qt::Key_Down);
-    ASSERT_EQ(answers().size(), 2U);
-    EXPECT_EQ(answers()[0], kCatalogue[1].name);
-    auto* reached = qobject_cast<QRadioButton*>(QApplication::focusWidget());
-    ASSERT_NE(reached, nullptr);
-    EXPECT_TRUE(reached->isChecked());
-    EXPECT_TRUE(reached->text().isEmpty());
-    EXPECT_FALSE(planet(1)->isChecked());
+TEST_F(Exercise, TheKeyboardAloneReachesEveryPlanetAndName) {
+    theKeyboardAloneReachesEveryPlanetAndName(*this);
 }
 
 TEST_F(Exercise, EnterAndEscNeverPressClear) {

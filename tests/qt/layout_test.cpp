@@ -77,11 +77,19 @@ TEST_F(Layout, WindowIsFixedWithItsCaptionIconAndFont) {
     EXPECT_EQ(form().font().weight(), QFont::Normal);
 }
 
-TEST_F(Layout, ClearButtonFaceIsRed) {
-    const QImage face = clearButton()->grab().toImage();
-    // Beside the caption, inside the edge.
-    EXPECT_EQ(face.pixelColor(8, face.height() / 2), QColor(255, 0, 0));
-    EXPECT_EQ(face.pixelColor(face.width() - 8, face.height() / 2), QColor(255, 0, 0));
+TEST_F(Layout, ClearButtonFaceIsRedWhilePressedToo) {
+    for (const bool pressed : {false, true}) {
+        SCOPED_TRACE(pressed ? "pressed" : "at rest");
+        if (pressed) {
+            QTest::mousePress(clearButton(), Qt::LeftButton);
+            ASSERT_TRUE(clearButton()->isDown());
+        }
+        const QImage face = clearButton()->grab().toImage();
+        // Beside the caption, inside the edge.
+        EXPECT_EQ(face.pixelColor(8, face.height() / 2), QColor(255, 0, 0));
+        EXPECT_EQ(face.pixelColor(face.width() - 8, face.height() / 2), QColor(255, 0, 0));
+    }
+    QTest::mouseRelease(clearButton(), Qt::LeftButton);
 }
 
 TEST_F(Layout, LabelsAreCentredFromTheTopWithoutBorder) {

@@ -67,11 +67,32 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
 
+    void press(Key key) override {
+        switch (key) {
+        case Key::Tab: return pressKey(Qt::Key_Tab);
+        case Key::BackTab: return pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        case Key::Left: return pressKey(Qt::Key_Left);
+        case Key::Right: return pressKey(Qt::Key_Right);
+        case Key::Up: return pressKey(Qt::Key_Up);
+        case Key::Down: return pressKey(Qt::Key_Down);
+        case Key::Home: return pressKey(Qt::Key_Home);
+        case Key::End: return pressKey(Qt::Key_End);
+        case Key::PageUp: return pressKey(Qt::Key_PageUp);
+        case Key::PageDown: return pressKey(Qt::Key_PageDown);
+        case Key::Space: return pressKey(Qt::Key_Space);
+        }
+    }
+
     void clickPlanet(int element) override { click(planet(element)); }
     void clickClear() override { click(clearButton()); }
 
     std::vector<std::string> answers() override { return itemsOf(answerList()); }
     bool answerSelected() override { return !answerList()->selectedItems().isEmpty(); }
+    int answerMark() override { return answerList()->currentRow(); }
+    std::string focused() override {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == nullptr ? std::string() : focus->objectName().toStdString();
+    }
     std::string caption(int element) override { return planet(element)->text().toStdString(); }
     bool planetSelected(int element) override { return planet(element)->isChecked(); }
     std::string message() override { return messageArea()->toPlainText().toStdString(); }

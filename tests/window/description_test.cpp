@@ -1,9 +1,11 @@
 #include "main_form_description.h"
+#include "planet_arrow_keys.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+#include <vector>
 #include <string>
 
 namespace veltara {
@@ -100,6 +102,29 @@ TEST(WindowDescription, TextsEndTheirLinesWithCrLf) {
     EXPECT_TRUE(quotation.ends_with("било. \r\n"));
     EXPECT_TRUE(form().caption.ends_with(" Велтара"));
     EXPECT_EQ(form().caption.find(' '), form().caption.size() - std::string(" Велтара").size());
+}
+
+// The arrow keys follow the screen, never the distance order they would
+// otherwise give away.
+TEST(PlanetArrowKeys, RightReadsAlphabeticallyAndDownFollowsTheColumn) {
+    std::vector<std::string> read;
+    std::int16_t at = 1;  // "Венера", top left
+    for (int step = 0; step < kPlanetCount; ++step) {
+        read.emplace_back(kCatalogue.at(static_cast<std::size_t>(at)).name);
+        at = planetReachedByArrow(at, ArrowKey::Right);
+    }
+    EXPECT_EQ(at, 1);
+    EXPECT_TRUE(std::is_sorted(read.begin(), read.end()));
+    EXPECT_EQ(std::set<std::string>(read.begin(), read.end()).size(), 13U);
+    EXPECT_EQ(planetReachedByArrow(1, ArrowKey::Left), 5);  // round to "Юпитер"
+
+    std::vector<std::int16_t> column{1};
+    while (column.size() < 8) {
+        column.push_back(planetReachedByArrow(column.back(), ArrowKey::Down));
+    }
+    EXPECT_EQ(column, (std::vector<std::int16_t>{1, 2, 3, 8, 6, 10, 5, 5}));
+    EXPECT_EQ(planetReachedByArrow(5, ArrowKey::Up), 10);
+    EXPECT_EQ(planetReachedByArrow(12, ArrowKey::Up), 12);
 }
 
 }  // namespace

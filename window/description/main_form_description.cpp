@@ -145,6 +145,10 @@ std::string fatalErrorReport(std::string_view what) {
     return std::string(kProgramName) + ": неочаквана грешка: " + std::string(what);
 }
 
+std::string cannotShowWindowReport() {
+    return std::string(kProgramName) + ": прозорецът не може да се отвори: няма достъп до екран.";
+}
+
 const WindowDescription& mainFormDescription() {
     static const WindowDescription form = buildMainForm();
     return form;

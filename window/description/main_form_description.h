@@ -87,4 +87,7 @@ inline constexpr std::string_view kProgramName = "Велтара";
 // What the window says when a control fails it and the program has to end.
 std::string fatalErrorReport(std::string_view what);
 
+// What the program says when there is no screen to show its window on.
+std::string cannotShowWindowReport();
+
 }  // namespace veltara

@@ -3,9 +3,17 @@
 
 #include "main_form.h"
 #include "qt_style.h"
+#include "toolkit_start.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // The program takes no arguments. The toolkit would obey its own options
+    // (-platform, -stylesheet, -reverse, ...), so it is given the program's
+    // name alone.
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    veltara::ToolkitStart start;
+    QApplication app(toolkitArgc, toolkitArgv);
+    start.succeeded();
     veltara::useExerciseStyle();
     veltara::MainForm form;
     form.show();

@@ -2,15 +2,19 @@
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <exception>
+#include <optional>
 #include <vector>
 
+#include "answer_list.h"
 #include "fatal_error.h"
 #include "main_form_description.h"
+#include "planet_arrow_keys.h"
 #include "qt_text.h"
 
 // The icon lives in this library's resources, which a static library must
@@ -36,8 +40,9 @@ QString objectNameOf(const ControlDescription& control) {
 }
 
 // Every control is filled with its background colour. A push button's face
-// is drawn in it whole, where the style would otherwise shade it lighter,
-// with a darker edge that turns black while the button has the focus.
+// is drawn in it whole, in every state, where the style would otherwise
+// shade it; a darker edge turns black while the button has the focus and
+// thickens while it is pressed.
 void paintBackground(QWidget& widget, Rgb colour) {
     const QColor fill = toQColor(colour);
     QPalette palette = widget.palette();
@@ -50,8 +55,8 @@ void paintBackground(QWidget& widget, Rgb colour) {
     widget.setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
                        " border-radius: 3px; }"
-                       " QPushButton:pressed { background-color: %2; }"
-                       " QPushButton:focus { border: 2px solid black; }")
+                       " QPushButton:focus { border: 2px solid black; }"
+                       " QPushButton:pressed { border: 3px solid %2; }")
             .arg(fill.name(), fill.darker(160).name()));
 }
 
@@ -61,6 +66,21 @@ QFont windowFont(const FontDescription& font) {
     qfont.setUnderline(font.underline);
     qfont.setStrikeOut(font.strikeOut);
     return qfont;
+}
+
+std::optional<ArrowKey> arrowKeyOf(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return ArrowKey::Left;
+    case Qt::Key_Right:
+        return ArrowKey::Right;
+    case Qt::Key_Up:
+        return ArrowKey::Up;
+    case Qt::Key_Down:
+        return ArrowKey::Down;
+    default:
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -113,11 +133,12 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     case ControlKind::OptionButton: {
         auto* button = new PlanetButton(toQt(control.text), parent);
         widgets_.planets.at(static_cast<std::size_t>(control.element)) = button;
+        button->installEventFilter(this);
         widget = button;
         break;
     }
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
+        auto* list = control.element == 0 ? new AnswerList(parent) : new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -200,6 +221,27 @@ void MainForm::connectClicks() {
     });
     connect(clearButton_, &QPushButton::clicked, this,
             [this] { report(&OrderingExercise::Command1_Click, 0); });
+}
+
+// The arrow keys move the focus between the planets and choose nothing; the
+// toolkit's own moves would follow its geometry and, from a checked button,
+// check every button they reach.
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto key = arrowKeyOf(*static_cast<QKeyEvent*>(event));
+    for (std::size_t i = 0; key && i < widgets_.planets.size(); ++i) {
+        if (widgets_.planets[i] == watched) {
+            const std::int16_t reached = planetReachedByArrow(static_cast<std::int16_t>(i), *key);
+            PlanetButton* target = widgets_.planets.at(static_cast<std::size_t>(reached));
+            if (target != nullptr) {
+                target->setFocus(Qt::TabFocusReason);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainForm::report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element) {

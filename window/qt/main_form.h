@@ -19,6 +19,9 @@ class MainForm final : public QWidget {
 public:
     MainForm();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildControl(const ControlDescription& control, QWidget* frame);
     void chainTabOrder();

@@ -1,5 +1,8 @@
 #include "planet_button.h"
 
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
 namespace veltara {
 
 void PlanetButton::setSelectedOff() {
@@ -12,5 +15,18 @@ void PlanetButton::setSelectedOff() {
 }
 
 bool PlanetButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+void PlanetButton::paintEvent(QPaintEvent* event) {
+    QRadioButton::paintEvent(event);
+    if (!hasFocus() || !text().isEmpty()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    mark.rect = rect().adjusted(1, 1, -1, -1);
+    mark.state |= QStyle::State_KeyboardFocusChange;
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+}
 
 }  // namespace veltara

@@ -1,6 +1,8 @@
 // A planet's option button. The whole button is its hit area, so that a
 // chosen planet, whose caption is empty, can still be clicked anywhere on
-// its coloured face and not only on its selection mark.
+// its coloured face and not only on its selection mark. An empty button
+// that has the keyboard focus shows a focus mark round its face, since the
+// style marks the focus only round a caption.
 #pragma once
 
 #include <QRadioButton>
@@ -17,6 +19,7 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace veltara

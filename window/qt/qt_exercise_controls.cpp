@@ -1,6 +1,7 @@
 #include "qt_exercise_controls.h"
 
 #include <QItemSelectionModel>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -89,9 +90,11 @@ void QtExerciseControls::removeAnswer(std::int16_t position) {
     }
     const std::int16_t selected = answerSelection();
     // Taking an item out lets the view pick a neighbour as current and
-    // selected; the selection is put back to what the list must show.
+    // selected; the selection is put back to what the list must show, and
+    // the focus mark stays where it was, or on the last item.
     delete list.takeItem(position);
     selectAnswerQuietly(selectionAfterRemoval(selected, position));
+    markAnswerQuietly(std::min<int>(position, list.count() - 1));
 }
 
 void QtExerciseControls::removeAllAnswers() {
@@ -113,13 +116,19 @@ void QtExerciseControls::selectAnswerQuietly(std::int16_t position) {
     QListWidget& list = answers();
     QItemSelectionModel& selection = *list.selectionModel();
     if (position < 0) {
-        // No selection and no current item: the next arrow key or click
-        // starts afresh and always changes the selection.
-        selection.clear();
+        // The focus mark stays: the pupil goes on from where the name was.
+        selection.clearSelection();
         return;
     }
-    selection.setCurrentIndex(list.model()->index(position, 0),
-                              QItemSelectionModel::ClearAndSelect);
+    selection.select(list.model()->index(position, 0), QItemSelectionModel::ClearAndSelect);
+}
+
+void QtExerciseControls::markAnswerQuietly(int position) {
+    QListWidget& list = answers();
+    if (position >= 0) {
+        list.selectionModel()->setCurrentIndex(list.model()->index(position, 0),
+                                               QItemSelectionModel::NoUpdate);
+    }
 }
 
 void QtExerciseControls::setMessage(const std::string& text) {

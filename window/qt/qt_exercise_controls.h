@@ -45,6 +45,7 @@ private:
     PlanetButton& planet(std::int16_t element) const;
     QListWidget& answers() const;
     void selectAnswerQuietly(std::int16_t position);
+    void markAnswerQuietly(int position);
 
     ExerciseWidgets widgets_;
     int changing_ = 0;
