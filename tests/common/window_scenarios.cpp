@@ -114,11 +114,27 @@ void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window) {
 
 namespace {
 
-void tabTo(PupilWindow& window, const std::string& prefix) {
-    for (int step = 0; step < 6 && !window.focused().starts_with(prefix); ++step) {
+// The tab stops in their order; the planet group is one of them.
+const std::vector<std::string> kTabStops{"Text1_0", "Option1_", "List1_0", "Command1_0"};
+
+std::size_t tabStopOf(const std::string& control) {
+    for (std::size_t stop = 0; stop < kTabStops.size(); ++stop) {
+        if (control.starts_with(kTabStops[stop])) {
+            return stop;
+        }
+    }
+    ADD_FAILURE() << "the focus is on no tab stop: " << control;
+    return 0;
+}
+
+// Presses Tab just as often as the tab order says it takes.
+void tabTo(PupilWindow& window, const std::string& target) {
+    const std::size_t from = tabStopOf(window.focused());
+    const std::size_t to = tabStopOf(target);
+    for (std::size_t step = 0; step < (to + kTabStops.size() - from) % kTabStops.size(); ++step) {
         window.press(Key::Tab);
     }
-    ASSERT_TRUE(window.focused().starts_with(prefix)) << window.focused();
+    ASSERT_TRUE(window.focused().starts_with(target)) << "from " << kTabStops[from];
 }
 
 void chooseByKeyboard(PupilWindow& window, int element) {

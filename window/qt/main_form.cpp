@@ -187,11 +187,21 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     return widget;
 }
 
+// The planet group is one stop in the tab chain, where its first button
+// stands: its buttons are chained together there, so that Tab from any of
+// them leaves the group for the control after it.
 void MainForm::chainTabOrder() {
     std::vector<QWidget*> chain;
+    bool planetsChained = false;
     for (const ControlDescription& control : mainFormDescription().controls) {
-        if (control.takesFocus()) {
+        if (!control.takesFocus()) {
+            continue;
+        }
+        if (control.kind != ControlKind::OptionButton) {
             chain.push_back(findChild<QWidget*>(objectNameOf(control)));
+        } else if (!planetsChained) {
+            chain.insert(chain.end(), widgets_.planets.begin(), widgets_.planets.end());
+            planetsChained = true;
         }
     }
     for (std::size_t i = 1; i < chain.size(); ++i) {
