@@ -32,30 +32,12 @@ TEST_F(Exercise, ClearStartsOverAndLeavesNoButtonSelected) {
     EXPECT_TRUE(answers().empty());
 }
 
-TEST_F(Exercise, TakingBackByKeyboardRemovesOneItemPerMove) {
-    for (int element : {1, 6, 8}) {
-        clickPlanet(element);
-    }
-    SetFocus(answerList());
-    for (WORD key : {VK_DOWN, VK_DOWN, VK_UP}) {
-        const auto before = answers();
-        pressKey(key);
-        expectOneTakenBack(*this, before);
-    }
-    EXPECT_TRUE(answers().empty());
+TEST_F(Exercise, AButtonLeavingTheSelectionReportsNothing) {
+    aButtonLeavingTheSelectionReportsNothing(*this);
 }
 
-TEST_F(Exercise, ArrowKeysMoveInTheGroupAndSpaceChooses) {
-    clickPlanet(1);  // "Венера", top of the left column
-    pressKey(VK_DOWN);
-    HWND reached = GetFocus();
-    EXPECT_NE(reached, planet(1));
-    EXPECT_EQ(GetParent(reached), control(ControlArray::Frame1));
-    EXPECT_EQ(answers(), namesOf({1}));  // moving the focus chose nothing
-    pressKey(VK_SPACE);
-    ASSERT_EQ(answers().size(), 2U);
-    EXPECT_EQ(SendMessageW(reached, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_FALSE(planetSelected(1));
+TEST_F(Exercise, TheKeyboardAloneReachesEveryPlanetAndName) {
+    theKeyboardAloneReachesEveryPlanetAndName(*this);
 }
 
 TEST_F(Exercise, EnterAndEscNeverPressClear) {

@@ -100,6 +100,22 @@ void Win32WindowTest::pressKey(WORD key, bool shift) {
     pump();
 }
 
+void Win32WindowTest::press(Key key) {
+    switch (key) {
+    case Key::Tab: return pressKey(VK_TAB);
+    case Key::BackTab: return pressKey(VK_TAB, true);
+    case Key::Left: return pressKey(VK_LEFT);
+    case Key::Right: return pressKey(VK_RIGHT);
+    case Key::Up: return pressKey(VK_UP);
+    case Key::Down: return pressKey(VK_DOWN);
+    case Key::Home: return pressKey(VK_HOME);
+    case Key::End: return pressKey(VK_END);
+    case Key::PageUp: return pressKey(VK_PRIOR);
+    case Key::PageDown: return pressKey(VK_NEXT);
+    case Key::Space: return pressKey(VK_SPACE);
+    }
+}
+
 std::vector<std::string> Win32WindowTest::itemsOf(HWND list) {
     std::vector<std::string> items;
     const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
@@ -109,8 +125,23 @@ std::vector<std::string> Win32WindowTest::itemsOf(HWND list) {
     return items;
 }
 
-bool Win32WindowTest::answerSelected() {
-    return SendMessageW(answerList(), LB_GETCURSEL, 0, 0) != LB_ERR;
+bool Win32WindowTest::answerSelected() { return SendMessageW(answerList(), LB_GETSELCOUNT, 0, 0) > 0; }
+
+int Win32WindowTest::answerMark() {
+    if (SendMessageW(answerList(), LB_GETCOUNT, 0, 0) <= 0) {
+        return -1;
+    }
+    return static_cast<int>(SendMessageW(answerList(), LB_GETCARETINDEX, 0, 0));
+}
+
+std::string Win32WindowTest::focused() {
+    HWND focus = GetFocus();
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        if (form_->control(described.array, described.element) == focus && focus != nullptr) {
+            return std::string(arrayName(described.array)) + "_" + std::to_string(described.element);
+        }
+    }
+    return {};
 }
 
 std::string Win32WindowTest::caption(int element) { return narrow(windowText(planet(element))); }

@@ -38,9 +38,12 @@ protected:
     void clickAnswer(int position) override;
     void clickClear() override { click(clearButton()); }
     void pressKey(WORD key, bool shift = false);
+    void press(Key key) override;
 
     std::vector<std::string> answers() override { return itemsOf(answerList()); }
     bool answerSelected() override;
+    int answerMark() override;
+    std::string focused() override;
     std::string caption(int element) override;
     bool planetSelected(int element) override;
     std::string message() override;

@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 #include "fatal_error.h"
+#include "planet_arrow_keys.h"
 #include "resource_ids.h"
 #include "win32_text.h"
 
@@ -70,7 +73,12 @@ ControlClass controlClass(const ControlDescription& control) {
                 static_cast<DWORD>(BS_RADIOBUTTON | (control.element == 0 ? WS_GROUP | WS_TABSTOP : 0)),
                 0};
     case ControlKind::ListBox:
-        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        // The answer list keeps its focus mark apart from its selection, so
+        // that the arrow keys move the mark and take nothing back.
+        return {L"LISTBOX",
+                static_cast<DWORD>(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                                   (control.element == 0 ? LBS_MULTIPLESEL : 0)),
+                WS_EX_CLIENTEDGE};
     case ControlKind::TextBox:
         return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
                 WS_EX_CLIENTEDGE};
@@ -82,6 +90,21 @@ ControlClass controlClass(const ControlDescription& control) {
 }
 
 MainForm* formOf(DWORD_PTR data) { return reinterpret_cast<MainForm*>(data); }
+
+std::optional<ArrowKey> arrowKeyOf(WPARAM key) {
+    switch (key) {
+    case VK_LEFT:
+        return ArrowKey::Left;
+    case VK_RIGHT:
+        return ArrowKey::Right;
+    case VK_UP:
+        return ArrowKey::Up;
+    case VK_DOWN:
+        return ArrowKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
 
 }  // namespace
 
@@ -95,6 +118,10 @@ MainForm::MainForm() {
         throw std::runtime_error("the main window cannot be created");
     }
     createControls();
+    keepOnePlanetTabStop(controls_);
+    // The focus is always shown, whether the pupil has used the keyboard yet
+    // or not.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     applyDpi(GetDpiForWindow(window_));
     lastFocus_ = controls_.message;
     SetFocus(lastFocus_);
@@ -156,6 +183,7 @@ void MainForm::createControls() {
             // Space does.
             SendMessageW(created, BM_SETDONTCLICK, TRUE, 0);
             controls_.planets.at(static_cast<std::size_t>(described.element)) = created;
+            SetWindowSubclass(created, &MainForm::planetProcedure, 0, self);
             break;
         case ControlKind::ListBox:
             if (described.element == 0) {
@@ -266,6 +294,13 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         applyDpi(HIWORD(wParam));
         return 0;
     }
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE:
+        if (LOWORD(wParam) == UIS_SET) {
+            // Nothing hides the focus again.
+            wParam = MAKEWPARAM(UIS_SET, HIWORD(wParam) & ~UISF_HIDEFOCUS);
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -299,7 +334,11 @@ void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     case ControlArray::List1:
-        if (code == LBN_SELCHANGE) {
+        // The answer list also notifies when only its focus mark moves; its
+        // selection has changed only where it now holds one, since a name
+        // that is selected is taken back at once.
+        if (code == LBN_SELCHANGE &&
+            (from->window != controls_.answers || exerciseControls_.answerSelection() >= 0)) {
             report(&OrderingExercise::List1_Click, element);
         }
         break;
@@ -322,6 +361,7 @@ void MainForm::onPlanetClicked(std::int16_t element) {
     for (HWND planet : controls_.planets) {
         SendMessageW(planet, BM_SETCHECK, planet == pressed ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    keepOnePlanetTabStop(controls_);
     report(&OrderingExercise::Option1_Click, element);
 }
 
@@ -419,8 +459,73 @@ LRESULT CALLBACK MainForm::messageProcedure(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK MainForm::planetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR /*id*/, DWORD_PTR form) {
+    switch (message) {
+    case WM_GETDLGCODE:
+        // The arrow keys are the button's own, not the dialog manager's,
+        // which would walk the group in the tab order: the distance order.
+        return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        if (const auto key = arrowKeyOf(wParam)) {
+            formOf(form)->movePlanetFocus(window, *key);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, TRUE);
+        return result;
+    }
+    case WM_PAINT: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        // The button marks the focus round its caption; an empty one gets
+        // its mark round its face.
+        if (GetFocus() == window && GetWindowTextLengthW(window) == 0) {
+            RECT face{};
+            GetClientRect(window, &face);
+            InflateRect(&face, -1, -1);
+            HDC dc = GetDC(window);
+            DrawFocusRect(dc, &face);
+            ReleaseDC(window, dc);
+        }
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void MainForm::movePlanetFocus(HWND from, ArrowKey key) {
+    const auto& planets = controls_.planets;
+    const auto here = std::find(planets.begin(), planets.end(), from);
+    if (here == planets.end()) {
+        return;
+    }
+    const auto element = static_cast<std::int16_t>(here - planets.begin());
+    SetFocus(planets.at(static_cast<std::size_t>(planetReachedByArrow(element, key))));
+}
+
 LRESULT CALLBACK MainForm::answerListProcedure(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR /*form*/) {
+    if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+        // Space selects the name under the focus mark, which takes it back.
+        // The list box would toggle it itself, but Wine's does so without
+        // telling the window.
+        const LRESULT mark = SendMessageW(window, LB_GETCARETINDEX, 0, 0);
+        if (mark >= 0 && mark < SendMessageW(window, LB_GETCOUNT, 0, 0)) {
+            SendMessageW(window, LB_SETSEL, TRUE, mark);
+            SendMessageW(GetParent(window), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(window));
+        }
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == L' ') {
+        return 0;
+    }
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         // A press below the last name takes nothing back: the list box
         // would otherwise select the last item.

@@ -11,6 +11,7 @@
 
 #include "main_form_description.h"
 #include "ordering_exercise.h"
+#include "planet_arrow_keys.h"
 #include "win32_exercise_controls.h"
 
 namespace veltara {
@@ -38,6 +39,8 @@ private:
                                            LPARAM lParam, UINT_PTR id, DWORD_PTR form);
     static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam, UINT_PTR id, DWORD_PTR form);
+    static LRESULT CALLBACK planetProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR form);
     static LRESULT CALLBACK answerListProcedure(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam, UINT_PTR id, DWORD_PTR form);
 
@@ -48,6 +51,7 @@ private:
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void drawClearButton(const DRAWITEMSTRUCT& item);
     void onPlanetClicked(std::int16_t element);
+    void movePlanetFocus(HWND from, ArrowKey key);
     const BuiltControl* find(HWND window) const;
     HBRUSH brush(Rgb colour);
     // Runs one handler; an error from a control operation ends the program.

@@ -1,5 +1,6 @@
 #include "win32_exercise_controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,20 @@ HWND existing(HWND control, const char* what) {
 }
 
 }  // namespace
+
+void keepOnePlanetTabStop(const Win32Controls& controls) {
+    const auto checked = std::find_if(controls.planets.begin(), controls.planets.end(), [](HWND planet) {
+        return SendMessageW(planet, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    });
+    HWND stop = checked != controls.planets.end() ? *checked : controls.planets.front();
+    for (HWND planet : controls.planets) {
+        const LONG_PTR style = GetWindowLongPtrW(planet, GWL_STYLE);
+        const LONG_PTR wanted = planet == stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
+        if (wanted != style) {
+            SetWindowLongPtrW(planet, GWL_STYLE, wanted);
+        }
+    }
+}
 
 std::wstring listItemText(HWND list, int position) {
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(position), 0);
@@ -53,6 +68,7 @@ void Win32ExerciseControls::setPlanetCaption(std::int16_t element, const std::st
 
 void Win32ExerciseControls::setPlanetSelectedOff(std::int16_t element) {
     SendMessageW(planet(element), BM_SETCHECK, BST_UNCHECKED, 0);
+    keepOnePlanetTabStop(controls_);
 }
 
 std::string Win32ExerciseControls::answerItem(std::int16_t position) const {
@@ -75,23 +91,40 @@ void Win32ExerciseControls::removeAnswer(std::int16_t position) {
     if (SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(position), 0) == LB_ERR) {
         throw std::out_of_range("List1 element 0 has no item " + std::to_string(position));
     }
-    const std::int16_t keep = selectionAfterRemoval(selected, position);
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(keep), 0);
+    selectAnswer(list, selectionAfterRemoval(selected, position));
+    // The focus mark stays where the name was, or goes to the last one.
+    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    if (count > 0) {
+        SendMessageW(list, LB_SETCARETINDEX, static_cast<WPARAM>(std::min<int>(position, count - 1)),
+                     FALSE);
+    }
 }
 
 void Win32ExerciseControls::removeAllAnswers() {
     SendMessageW(existing(controls_.answers, "List1 element 0"), LB_RESETCONTENT, 0, 0);
 }
 
+// The answer list lets the keyboard move its focus mark apart from its
+// selection, as a list of several selections does; it never holds more
+// than one, since the exercise takes a selected name back at once.
 std::int16_t Win32ExerciseControls::answerSelection() const {
-    const LRESULT selected =
-        SendMessageW(existing(controls_.answers, "List1 element 0"), LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR ? std::int16_t{-1} : static_cast<std::int16_t>(selected);
+    HWND list = existing(controls_.answers, "List1 element 0");
+    int selected = -1;
+    if (SendMessageW(list, LB_GETSELCOUNT, 0, 0) > 0) {
+        SendMessageW(list, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&selected));
+    }
+    return static_cast<std::int16_t>(selected);
 }
 
 void Win32ExerciseControls::clearAnswerSelection() {
-    SendMessageW(existing(controls_.answers, "List1 element 0"), LB_SETCURSEL,
-                 static_cast<WPARAM>(-1), 0);
+    selectAnswer(existing(controls_.answers, "List1 element 0"), -1);
+}
+
+void Win32ExerciseControls::selectAnswer(HWND list, std::int16_t position) {
+    SendMessageW(list, LB_SETSEL, FALSE, -1);
+    if (position >= 0) {
+        SendMessageW(list, LB_SETSEL, TRUE, position);
+    }
 }
 
 void Win32ExerciseControls::setMessage(const std::string& text) {

@@ -37,9 +37,15 @@ public:
 
 private:
     HWND planet(std::int16_t element) const;
+    static void selectAnswer(HWND list, std::int16_t position);
 
     const Win32Controls& controls_;
 };
+
+// The planet group keeps exactly one tab stop: the checked button, or the
+// first planet where none is checked. Checking a radio button gives it the
+// tab stop and unchecking takes it away, so after "Чисти" there would be none.
+void keepOnePlanetTabStop(const Win32Controls& controls);
 
 // The text of a list box item; the empty text where there is no such item.
 std::wstring listItemText(HWND list, int position);
