@@ -193,6 +193,11 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     window.press(Key::Space);
     EXPECT_TRUE(window.answers().empty());
     EXPECT_EQ(window.message(), "");
+    // With none checked, the group is entered at its first planet, from
+    // either side.
+    window.press(Key::BackTab);
+    window.press(Key::BackTab);
+    EXPECT_EQ(window.focused(), "Option1_0");
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
 }
