@@ -9,6 +9,7 @@
 #include <exception>
 #include <vector>
 
+#include "accessibility.h"
 #include "fatal_error.h"
 #include "main_form_description.h"
 #include "qt_text.h"
@@ -66,6 +67,7 @@ QFont windowFont(const FontDescription& font) {
 }  // namespace
 
 MainForm::MainForm() {
+    installAccessibleInterfaces();
     const WindowDescription& form = mainFormDescription();
     registerIconResource();
     setObjectName(QStringLiteral("MainForm"));
@@ -97,6 +99,9 @@ MainForm::MainForm() {
 }
 
 QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* frame) {
+    if (!control.visible) {
+        return nullptr;  // kept as data by the exercise's controls
+    }
     QWidget* parent = control.insideFrame ? frame : this;
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -125,7 +130,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         for (const std::string& item : control.items) {
             list->addItem(toQt(item));
         }
-        (control.element == 0 ? widgets_.answers : widgets_.reference) = list;
+        widgets_.answers = list;
         widget = list;
         break;
     }
@@ -163,6 +168,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     }
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(control.visible);
+    makeAccessible(*widget, control);
     return widget;
 }
 
@@ -191,11 +197,6 @@ void MainForm::connectClicks() {
     connect(widgets_.answers, &QListWidget::itemSelectionChanged, this, [this] {
         if (!controls_->isChanging()) {
             report(&OrderingExercise::List1_Click, 0);
-        }
-    });
-    connect(widgets_.reference, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!controls_->isChanging()) {
-            report(&OrderingExercise::List1_Click, 1);
         }
     });
     connect(clearButton_, &QPushButton::clicked, this,

@@ -19,6 +19,9 @@ class MainForm final : public QWidget {
 public:
     MainForm();
 
+    // The reference list and the quotation, which are no widgets.
+    const HiddenControls& hidden() const { return controls_->hidden(); }
+
 private:
     QWidget* buildControl(const ControlDescription& control, QWidget* frame);
     void chainTabOrder();
