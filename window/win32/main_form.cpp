@@ -5,6 +5,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "accessibility.h"
 #include "fatal_error.h"
 #include "resource_ids.h"
 #include "win32_text.h"
@@ -124,6 +125,9 @@ HWND MainForm::control(ControlArray array, std::int16_t element) const {
 void MainForm::createControls() {
     HWND frame = nullptr;
     for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.visible) {
+            continue;  // kept as data by the exercise's controls
+        }
         const ControlClass kind = controlClass(described);
         DWORD style = WS_CHILD | kind.style;
         if (described.visible) {
@@ -142,6 +146,7 @@ void MainForm::createControls() {
             throw std::runtime_error("a control cannot be created");
         }
         built_.push_back({&described, created});
+        makeAccessible(created, described);
         for (const std::string& item : described.items) {
             SendMessageW(created, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
         }
@@ -161,8 +166,6 @@ void MainForm::createControls() {
             if (described.element == 0) {
                 controls_.answers = created;
                 SetWindowSubclass(created, &MainForm::answerListProcedure, 0, self);
-            } else {
-                controls_.reference = created;
             }
             break;
         case ControlKind::TextBox:
