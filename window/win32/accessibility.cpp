@@ -33,12 +33,15 @@ LRESULT serveProxy(HWND window, WPARAM wParam, const ControlDescription& control
     return SUCCEEDED(served) ? served : 0;
 }
 
+// WM_SETTEXT carries the text's address.
 bool isEmptyText(LPARAM text) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     return text == 0 || *reinterpret_cast<const wchar_t*>(text) == L'\0';
 }
 
 LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the control's description, given below
     const auto& control = *reinterpret_cast<const ControlDescription*>(data);
     switch (message) {
     case WM_GETOBJECT:
