@@ -139,7 +139,7 @@ QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object
 // next look finds ours.
 void forgetEarlyInterface(PlanetButton& button) {
     QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button);
-    if (dynamic_cast<PlanetButtonAccessible*>(seen) == nullptr) {
+    if (seen != nullptr && dynamic_cast<PlanetButtonAccessible*>(seen) == nullptr) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
     }
 }
