@@ -44,7 +44,6 @@ protected:
         return control<QRadioButton>(QStringLiteral("Option1_%1").arg(element));
     }
     QListWidget* answerList() { return control<QListWidget>(QStringLiteral("List1_0")); }
-    QListWidget* referenceList() { return control<QListWidget>(QStringLiteral("List1_1")); }
     QPlainTextEdit* messageArea() { return control<QPlainTextEdit>(QStringLiteral("Text1_0")); }
     QPushButton* clearButton() { return control<QPushButton>(QStringLiteral("Command1_0")); }
 
@@ -96,10 +95,9 @@ protected:
     std::string caption(int element) override { return planet(element)->text().toStdString(); }
     bool planetSelected(int element) override { return planet(element)->isChecked(); }
     std::string message() override { return messageArea()->toPlainText().toStdString(); }
-    std::vector<std::string> referenceItems() override { return itemsOf(referenceList()); }
-    std::string quotation() override {
-        return control<QPlainTextEdit>(QStringLiteral("Text1_1"))->toPlainText().toStdString();
-    }
+    // The hidden controls are no widgets: the window keeps them as data.
+    std::vector<std::string> referenceItems() override { return form_->hidden().referenceItems(); }
+    std::string quotation() override { return form_->hidden().quotation(); }
 
 private:
     static std::vector<std::string> itemsOf(const QListWidget* list) {

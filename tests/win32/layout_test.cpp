@@ -22,6 +22,11 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
     const UINT dpi = GetDpiForWindow(form().window());
     for (const ControlDescription& described : mainFormDescription().controls) {
         SCOPED_TRACE(traceName(described));
+        if (!described.visible) {
+            // A hidden control is kept as data, not as a window.
+            EXPECT_EQ(form().control(described.array, described.element), nullptr);
+            continue;
+        }
         HWND built = control(described.array, described.element);
         ASSERT_NE(built, nullptr);
         EXPECT_EQ(GetParent(built), described.insideFrame ? frame : form().window());
@@ -35,12 +40,12 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
             EXPECT_EQ(narrow(windowText(built)), described.text);
         }
     }
-    const auto count = static_cast<int>(SendMessageW(referenceList(), LB_GETCOUNT, 0, 0));
-    ASSERT_EQ(count, 13);
+    const std::vector<std::string> reference = referenceItems();
+    ASSERT_EQ(reference.size(), 13U);
     for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(narrow(listItemText(referenceList(), row.index)), row.name);
+        EXPECT_EQ(reference[static_cast<std::size_t>(row.index)], row.name);
     }
-    EXPECT_EQ(windowText(control(ControlArray::Text1, 1)).size(), 118U);
+    EXPECT_EQ(widen(quotation()).size(), 118U);
 }
 
 TEST_F(Layout, ColoursShowWhereNoTextIs) {

@@ -152,10 +152,6 @@ bool Win32WindowTest::planetSelected(int element) {
 
 std::string Win32WindowTest::message() { return narrow(windowText(messageArea())); }
 
-std::string Win32WindowTest::quotation() {
-    return narrow(windowText(control(ControlArray::Text1, 1)));
-}
-
 RECT Win32WindowTest::placeOf(HWND target) const {
     RECT place{};
     GetWindowRect(target, &place);

@@ -25,7 +25,6 @@ protected:
     HWND control(ControlArray array, std::int16_t element = 0) const;
     HWND planet(int element) const { return control(ControlArray::Option1, static_cast<std::int16_t>(element)); }
     HWND answerList() const { return control(ControlArray::List1, 0); }
-    HWND referenceList() const { return control(ControlArray::List1, 1); }
     HWND messageArea() const { return control(ControlArray::Text1, 0); }
     HWND clearButton() const { return control(ControlArray::Command1, 0); }
 
@@ -47,8 +46,9 @@ protected:
     std::string caption(int element) override;
     bool planetSelected(int element) override;
     std::string message() override;
-    std::vector<std::string> referenceItems() override { return itemsOf(referenceList()); }
-    std::string quotation() override;
+    // The hidden controls are no windows: the window keeps them as data.
+    std::vector<std::string> referenceItems() override { return form_->hidden().referenceItems(); }
+    std::string quotation() override { return form_->hidden().quotation(); }
     // A control's place in its parent's client area, in pixels.
     RECT placeOf(HWND target) const;
     COLORREF pixel(HWND target, int x, int y) const;

@@ -30,6 +30,40 @@ const char* const kQuotationText =
     "правилния начин, е, че никой не оценява колко трудно е \r\n"
     "било. \r\n";
 
+const char* const kAnswerHeading = "по разстояние до Слънце";
+const char* const kMessageAreaName = "поле за съобщения";
+
+// What a chosen planet's button is called: what a sighted pupil sees there,
+// an empty button at its place in the frame. The colour is its description.
+const char* const kEmptyButton = "празен бутон";
+const char* const kLeftColumn = "в лявата колона";
+const char* const kRightColumn = "в дясната колона";
+const char* const kMiddle = "в средата";
+const char* const kRow = "ред";
+
+// The place of a button in the frame, read off the catalogue: its row
+// counted from the top, and its column, or the middle where it stands
+// alone in its row.
+std::string emptyButtonName(const PlanetRow& button) {
+    std::vector<int> tops;
+    int neighbour = -1;
+    for (const PlanetRow& row : kCatalogue) {
+        if (std::find(tops.begin(), tops.end(), row.top) == tops.end()) {
+            tops.push_back(row.top);
+        }
+        if (row.top == button.top && row.index != button.index) {
+            neighbour = row.left;
+        }
+    }
+    std::sort(tops.begin(), tops.end());
+    const auto rowNumber = std::find(tops.begin(), tops.end(), button.top) - tops.begin() + 1;
+    const char* column = kMiddle;
+    if (neighbour >= 0) {
+        column = button.left < neighbour ? kLeftColumn : kRightColumn;
+    }
+    return std::string(kEmptyButton) + " " + column + ", " + kRow + " " + std::to_string(rowNumber);
+}
+
 std::vector<std::string> catalogueNames() {
     std::vector<std::string> names;
     for (std::string_view name : referenceNames()) {
@@ -50,6 +84,8 @@ ControlDescription planetButton(const PlanetRow& row) {
         {},
         row.tabIndex,
     };
+    button.accessibleName = emptyButtonName(row);
+    button.accessibleDescription = std::string(categoryLegend(row.category));
     return button;
 }
 
@@ -84,6 +120,7 @@ WindowDescription buildMainForm() {
     };
     auto& controls = form.controls;
     controls.push_back(textBox(0, {120, 3600, 6735, 1815}, kAssignmentText, 0, true));
+    controls.back().accessibleName = kMessageAreaName;
     controls.push_back(textBox(1, {480, 3840, 6735, 1815}, kQuotationText, 1, false));
     controls.push_back(label(0, {960, 0, 4575, 375}, kTitleColour, std::string(kProgramName), 2));
     controls.push_back({ControlKind::Frame, ControlArray::Frame1, 0, {240, 480, 3495, 2535}, false,
@@ -93,6 +130,7 @@ WindowDescription buildMainForm() {
     }
     controls.push_back({ControlKind::ListBox, ControlArray::List1, 0, {3840, 960, 2895, 1485},
                         false, std::nullopt, "", {}, 11});
+    controls.back().accessibleName = kAnswerHeading;
     ControlDescription reference{ControlKind::ListBox, ControlArray::List1, 1,
                                  {6240, 600, 1335, 2055}, false, std::nullopt, "",
                                  catalogueNames(), 12};
@@ -100,7 +138,7 @@ WindowDescription buildMainForm() {
     controls.push_back(reference);
     controls.push_back({ControlKind::CommandButton, ControlArray::Command1, 0,
                         {4320, 2640, 1935, 375}, false, kClearButtonColour, "Чисти", {}, 13});
-    controls.push_back(label(1, {3840, 600, 2895, 375}, kTitleColour, "по разстояние до Слънце", 14));
+    controls.push_back(label(1, {3840, 600, 2895, 375}, kTitleColour, kAnswerHeading, 14));
     controls.push_back(legend(2, 120, Category::Terrestrial, 21));
     controls.push_back(legend(3, 2400, Category::GasGiant, 22));
     controls.push_back(legend(4, 4680, Category::DwarfPlanet, 23));

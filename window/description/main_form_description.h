@@ -46,10 +46,19 @@ struct ControlDescription {
     std::string text;               // caption, or a text box's text at start
     std::vector<std::string> items; // a list box's items at start
     std::int16_t tabIndex;
+    // A hidden control is never shown: the window layers keep it as plain
+    // data (HiddenControls) and build no control of their toolkit for it.
     bool visible = true;
     // Text boxes: several lines, wrapped at the box's width, with a
     // vertical scroll bar.
     bool multiLine = false;
+    // What a screen reader says where the control's own text says nothing:
+    // the name of the message area and of the answer list, and a planet
+    // button's name once its caption is empty (while it shows a caption,
+    // the caption is its name). Empty where the text is the name.
+    std::string accessibleName = {};
+    // A planet button's category, which the pupil sees as its colour.
+    std::string accessibleDescription = {};
 
     // Labels, the frame and hidden controls take no keyboard focus.
     bool takesFocus() const {

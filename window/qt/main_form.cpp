@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "accessibility.h"
 #include "answer_list.h"
 #include "fatal_error.h"
 #include "main_form_description.h"
@@ -86,6 +87,7 @@ std::optional<ArrowKey> arrowKeyOf(const QKeyEvent& key) {
 }  // namespace
 
 MainForm::MainForm() {
+    installAccessibleInterfaces();
     const WindowDescription& form = mainFormDescription();
     registerIconResource();
     setObjectName(QStringLiteral("MainForm"));
@@ -117,6 +119,9 @@ MainForm::MainForm() {
 }
 
 QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* frame) {
+    if (!control.visible) {
+        return nullptr;  // kept as data by the exercise's controls
+    }
     QWidget* parent = control.insideFrame ? frame : this;
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -138,7 +143,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         break;
     }
     case ControlKind::ListBox: {
-        auto* list = control.element == 0 ? new AnswerList(parent) : new QListWidget(parent);
+        auto* list = new AnswerList(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -146,7 +151,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         for (const std::string& item : control.items) {
             list->addItem(toQt(item));
         }
-        (control.element == 0 ? widgets_.answers : widgets_.reference) = list;
+        widgets_.answers = list;
         widget = list;
         break;
     }
@@ -184,6 +189,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     }
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(control.visible);
+    makeAccessible(*widget, control);
     return widget;
 }
 
@@ -222,11 +228,6 @@ void MainForm::connectClicks() {
     connect(widgets_.answers, &QListWidget::itemSelectionChanged, this, [this] {
         if (!controls_->isChanging()) {
             report(&OrderingExercise::List1_Click, 0);
-        }
-    });
-    connect(widgets_.reference, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!controls_->isChanging()) {
-            report(&OrderingExercise::List1_Click, 1);
         }
     });
     connect(clearButton_, &QPushButton::clicked, this,

@@ -19,6 +19,9 @@ class MainForm final : public QWidget {
 public:
     MainForm();
 
+    // The reference list and the quotation, which are no widgets.
+    const HiddenControls& hidden() const { return controls_->hidden(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

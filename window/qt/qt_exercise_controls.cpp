@@ -74,7 +74,7 @@ std::string QtExerciseControls::answerItem(std::int16_t position) const {
 }
 
 std::string QtExerciseControls::referenceItem(std::int16_t position) const {
-    return itemText(existing(widgets_.reference, "List1 element 1"), position);
+    return hidden_.referenceItem(position);
 }
 
 void QtExerciseControls::appendAnswer(const std::string& item) {

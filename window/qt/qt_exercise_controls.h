@@ -10,6 +10,7 @@
 
 #include "catalogue.h"
 #include "exercise_controls.h"
+#include "hidden_controls.h"
 #include "planet_button.h"
 
 namespace veltara {
@@ -17,7 +18,6 @@ namespace veltara {
 struct ExerciseWidgets {
     std::array<QPointer<PlanetButton>, kPlanetCount> planets;
     QPointer<QListWidget> answers;
-    QPointer<QListWidget> reference;
     QPointer<QPlainTextEdit> message;
 };
 
@@ -26,6 +26,7 @@ public:
     explicit QtExerciseControls(ExerciseWidgets widgets) : widgets_(std::move(widgets)) {}
 
     bool isChanging() const { return changing_ > 0; }
+    const HiddenControls& hidden() const { return hidden_; }
 
     std::string planetCaption(std::int16_t element) const override;
     void setPlanetCaption(std::int16_t element, const std::string& caption) override;
@@ -48,6 +49,7 @@ private:
     void markAnswerQuietly(int position);
 
     ExerciseWidgets widgets_;
+    HiddenControls hidden_{mainFormDescription()};
     int changing_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "accessibility.h"
 #include "fatal_error.h"
 #include "planet_arrow_keys.h"
 #include "resource_ids.h"
@@ -151,6 +152,9 @@ HWND MainForm::control(ControlArray array, std::int16_t element) const {
 void MainForm::createControls() {
     HWND frame = nullptr;
     for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.visible) {
+            continue;  // kept as data by the exercise's controls
+        }
         const ControlClass kind = controlClass(described);
         DWORD style = WS_CHILD | kind.style;
         if (described.visible) {
@@ -169,6 +173,7 @@ void MainForm::createControls() {
             throw std::runtime_error("a control cannot be created");
         }
         built_.push_back({&described, created});
+        makeAccessible(created, described);
         for (const std::string& item : described.items) {
             SendMessageW(created, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
         }
@@ -189,8 +194,6 @@ void MainForm::createControls() {
             if (described.element == 0) {
                 controls_.answers = created;
                 SetWindowSubclass(created, &MainForm::answerListProcedure, 0, self);
-            } else {
-                controls_.reference = created;
             }
             break;
         case ControlKind::TextBox:

@@ -26,6 +26,8 @@ public:
     HWND window() const { return window_; }
     // The control of an array element; null where the window has none.
     HWND control(ControlArray array, std::int16_t element) const;
+    // The reference list and the quotation, which are no windows.
+    const HiddenControls& hidden() const { return exerciseControls_.hidden(); }
 
 private:
     struct BuiltControl {

@@ -76,7 +76,7 @@ std::string Win32ExerciseControls::answerItem(std::int16_t position) const {
 }
 
 std::string Win32ExerciseControls::referenceItem(std::int16_t position) const {
-    return narrow(listItemText(existing(controls_.reference, "List1 element 1"), position));
+    return hidden_.referenceItem(position);
 }
 
 void Win32ExerciseControls::appendAnswer(const std::string& item) {

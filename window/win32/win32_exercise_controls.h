@@ -9,19 +9,21 @@
 
 #include "catalogue.h"
 #include "exercise_controls.h"
+#include "hidden_controls.h"
 
 namespace veltara {
 
 struct Win32Controls {
     std::array<HWND, kPlanetCount> planets{};
     HWND answers = nullptr;
-    HWND reference = nullptr;
     HWND message = nullptr;
 };
 
 class Win32ExerciseControls final : public ExerciseControls {
 public:
     explicit Win32ExerciseControls(const Win32Controls& controls) : controls_(controls) {}
+
+    const HiddenControls& hidden() const { return hidden_; }
 
     std::string planetCaption(std::int16_t element) const override;
     void setPlanetCaption(std::int16_t element, const std::string& caption) override;
@@ -40,6 +42,7 @@ private:
     static void selectAnswer(HWND list, std::int16_t position);
 
     const Win32Controls& controls_;
+    HiddenControls hidden_{mainFormDescription()};
 };
 
 // The planet group keeps exactly one tab stop: the checked button, or the

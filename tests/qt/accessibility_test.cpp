@@ -1,0 +1,178 @@
+// What a screen reader finds in the window, read in-process through Qt's
+// accessibility interfaces: roles and names, a chosen button's name, no
+// trace of the hidden answer, and the verdict's announcement.
+#include <QAccessible>
+#include <map>
+#include <set>
+
+#include "accessibility.h"
+#include "main_form_description.h"
+#include "verdicts.h"
+#include "window_fixture.h"
+#include "window_scenarios.h"
+
+// Readable texts in the failure reports.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+QT_END_NAMESPACE
+
+namespace veltara::testing {
+namespace {
+
+QString textOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+const ControlDescription& described(ControlArray array, int element) {
+    return mainFormDescription().control(array, static_cast<std::int16_t>(element));
+}
+
+// Every interface under the window, the window's own first.
+std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
+    std::vector<QAccessibleInterface*> found{root};
+    for (std::size_t next = 0; next < found.size(); ++next) {
+        for (int i = 0; i < found[next]->childCount(); ++i) {
+            if (QAccessibleInterface* child = found[next]->child(i)) {
+                found.push_back(child);
+            }
+        }
+    }
+    return found;
+}
+
+// What was announced: the names of the notifications shown.
+std::vector<QString> announced;
+void recordAnnouncement(QAccessibleEvent& event) {
+    QAccessibleInterface* source = event.accessibleInterface();
+    if (event.type() == QAccessible::ObjectShow && source != nullptr &&
+        source->role() == QAccessible::Notification) {
+        announced.push_back(source->text(QAccessible::Name));
+    }
+}
+
+class Accessibility : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        announced.clear();
+        listenToAnnouncements(&recordAnnouncement);
+    }
+    void TearDown() override {
+        listenToAnnouncements(nullptr);
+        WindowTest::TearDown();
+    }
+
+    QAccessibleInterface* window() { return QAccessible::queryAccessibleInterface(&form()); }
+    static QAccessibleInterface* of(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+    void choose(const std::vector<int>& elements) {
+        for (int element : elements) {
+            clickPlanet(element);
+        }
+    }
+};
+
+TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
+    EXPECT_EQ(window()->role(), QAccessible::Window);
+    EXPECT_EQ(window()->text(QAccessible::Name), textOf(mainFormDescription().caption));
+    std::map<QString, std::pair<QAccessible::Role, QString>> expected;
+    for (const ControlDescription& control : mainFormDescription().controls) {
+        const QString name = textOf(control.accessibleName.empty() ? control.text : control.accessibleName);
+        const QString element = QStringLiteral("_%1").arg(control.element);
+        const QString array = textOf(arrayName(control.array));
+        switch (control.kind) {
+        case ControlKind::Label: expected[array + element] = {QAccessible::StaticText, name}; break;
+        case ControlKind::Frame: expected[array] = {QAccessible::Grouping, name}; break;
+        case ControlKind::OptionButton: expected[array + element] = {QAccessible::RadioButton, textOf(control.text)}; break;
+        case ControlKind::ListBox: expected[array + element] = {QAccessible::List, name}; break;
+        case ControlKind::TextBox: expected[array + element] = {QAccessible::EditableText, name}; break;
+        case ControlKind::CommandButton: expected[array + element] = {QAccessible::PushButton, name}; break;
+        }
+    }
+    expected.erase(QStringLiteral("List1_1"));  // the hidden two: see below
+    expected.erase(QStringLiteral("Text1_1"));
+    std::map<QString, std::pair<QAccessible::Role, QString>> found;
+    for (QAccessibleInterface* node : tree(window())) {
+        const QString name = node->object() != nullptr ? node->object()->objectName() : QString();
+        if (expected.count(name) != 0) {
+            found[name] = {node->role(), node->text(QAccessible::Name)};
+        }
+    }
+    EXPECT_EQ(found, expected);
+
+    QAccessibleInterface* planet = of(this->planet(4));
+    EXPECT_EQ(planet->text(QAccessible::Description), QStringLiteral("планети джуджета"));
+    EXPECT_EQ(planet->parent()->role(), QAccessible::Grouping);
+    QAccessibleInterface* message = of(messageArea());
+    EXPECT_TRUE(message->state().readOnly);
+    ASSERT_NE(message->textInterface(), nullptr);
+    EXPECT_EQ(message->textInterface()->text(0, message->textInterface()->characterCount()),
+              messageArea()->toPlainText());
+    clickPlanet(7);
+    ASSERT_EQ(of(answerList())->childCount(), 1);
+    EXPECT_EQ(of(answerList())->child(0)->text(QAccessible::Name), QStringLiteral("Уран"));
+}
+
+TEST_F(Accessibility, AChosenButtonIsNamedForWhatASightedPupilSees) {
+    choose(distanceOrder());
+    std::set<QString> names;
+    for (const PlanetRow& row : kCatalogue) {
+        QAccessibleInterface* button = of(planet(row.index));
+        names.insert(button->text(QAccessible::Name));
+        EXPECT_EQ(button->text(QAccessible::Description), textOf(categoryLegend(row.category)));
+    }
+    // Thirteen names, none of them the frame's title.
+    EXPECT_EQ(names.size(), 13U);
+    EXPECT_EQ(names.count(textOf(described(ControlArray::Frame1, 0).text)), 0U);
+    QAccessibleInterface* mars = of(planet(3));  // left column, third row
+    EXPECT_EQ(mars->text(QAccessible::Name), QStringLiteral("празен бутон в лявата колона, ред 3"));
+    EXPECT_FALSE(mars->state().checked);
+    EXPECT_TRUE(of(planet(12))->state().checked);
+    clickAnswer(3);
+    EXPECT_EQ(mars->text(QAccessible::Name), QStringLiteral("Марс"));
+}
+
+TEST_F(Accessibility, NothingOfTheHiddenAnswerIsReachable) {
+    // A second list, or any text holding the quotation's first line.
+    const QString quotationLine = textOf(quotation()).section(QStringLiteral("\r\n"), 0, 0);
+    const auto hits = [&](QAccessibleInterface* node) {
+        if (node->role() == QAccessible::List && node->object() != answerList()) {
+            return true;
+        }
+        QString all = node->text(QAccessible::Name) + node->text(QAccessible::Description) +
+                      node->text(QAccessible::Value);
+        if (QAccessibleTextInterface* text = node->textInterface()) {
+            all += text->text(0, text->characterCount());
+        }
+        return all.contains(quotationLine);
+    };
+    for (QAccessibleInterface* node : tree(window())) {
+        EXPECT_FALSE(hits(node)) << node->text(QAccessible::Name).toStdString();
+    }
+    // Hit tests at the places where the two would stand, in the window's
+    // own pixels: they find the answer list and the message area, or nothing.
+    for (ControlArray array : {ControlArray::List1, ControlArray::Text1}) {
+        const TwipsRect& place = described(array, 1).place;
+        for (int x = place.left; x < place.right(); x += 150) {
+            for (int y = place.top; y < place.bottom(); y += 150) {
+                const QPoint at = form().mapToGlobal(QPoint(x / 15, y / 15));
+                for (QAccessibleInterface* node = window()->childAt(at.x(), at.y()); node != nullptr;
+                     node = node->childAt(at.x(), at.y())) {
+                    EXPECT_FALSE(hits(node));
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Accessibility, TheVerdictIsAnnouncedWhenTheThirteenthIsPlaced) {
+    std::vector<int> order = distanceOrder();
+    std::swap(order[0], order[1]);
+    choose({order.begin(), order.end() - 1});
+    EXPECT_TRUE(announced.empty());
+    choose({order.back()});
+    EXPECT_EQ(announced, std::vector<QString>{textOf(kWrongOrderVerdict)});
+    clickClear();  // the message area empties: nothing to announce
+    choose(distanceOrder());
+    EXPECT_EQ(announced, (std::vector<QString>{textOf(kWrongOrderVerdict), textOf(kRightOrderVerdict)}));
+}
+
+}  // namespace
+}  // namespace veltara::testing

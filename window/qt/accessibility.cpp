@@ -1,0 +1,170 @@
+#include "accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QPlainTextEdit>
+
+#include "main_form.h"
+#include "main_form_description.h"
+#include "planet_button.h"
+#include "qt_text.h"
+
+namespace veltara {
+
+namespace {
+
+AnnouncementListener announcementListener = nullptr;
+
+// A planet's button, a radio button of the frame's group. While it shows a
+// caption, the caption is its name; once chosen, the widget's accessible
+// name, which tells what a sighted pupil sees there. The toolkit's own
+// interface would name an empty button after the frame's title instead.
+class PlanetButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit PlanetButtonAccessible(PlanetButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            const QString caption = button().text();
+            return caption.isEmpty() ? button().accessibleName() : caption;
+        }
+        return QAccessibleWidget::text(kind);  // the description: the category
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button().isChecked();
+        state.pressed = button().isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (button().isEnabled()) {
+            names.prepend(toggleAction());
+        }
+        return names;
+    }
+
+    // As a press of the button: it is reported only if it selects it.
+    void doAction(const QString& action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            if (button().isEnabled()) {
+                button().click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PlanetButton& button() const { return *static_cast<PlanetButton*>(widget()); }
+};
+
+// The source of the verdict's announcement. Qt 6.4 has no announcement
+// event; its AT-SPI bridge sends an object shown as a change of its
+// "showing" state, and Orca speaks that for an object in the notification
+// role. The notice is a plain object, not a widget, so it is in no tree of
+// controls: it only gives that event a source that reads the verdict.
+class VerdictNotice final : public QObject {
+public:
+    explicit VerdictNotice(QPlainTextEdit& messageArea)
+        : QObject(&messageArea), messageArea_(messageArea) {
+        // The pupil cannot type there: every change is the exercise's, a
+        // verdict or the empty text of a fresh start.
+        connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] {
+            if (!text().isEmpty()) {
+                QAccessibleEvent shown(this, QAccessible::ObjectShow);
+                if (announcementListener != nullptr) {
+                    announcementListener(shown);
+                }
+                QAccessible::updateAccessibility(&shown);
+            }
+        });
+    }
+
+    QString text() const { return messageArea_.toPlainText(); }
+    const QPlainTextEdit& messageArea() const { return messageArea_; }
+
+private:
+    QPlainTextEdit& messageArea_;
+};
+
+class VerdictNoticeAccessible final : public QAccessibleObject {
+public:
+    explicit VerdictNoticeAccessible(VerdictNotice* notice) : QAccessibleObject(notice) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(notice().messageArea().window());
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? notice().text() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    // Where the verdict stands: the message area.
+    QRect rect() const override {
+        const QPlainTextEdit& area = notice().messageArea();
+        return {area.mapToGlobal(QPoint(0, 0)), area.size()};
+    }
+
+private:
+    const VerdictNotice& notice() const { return *static_cast<const VerdictNotice*>(object()); }
+};
+
+QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object) {
+    if (auto* button = dynamic_cast<PlanetButton*>(object)) {
+        return new PlanetButtonAccessible(button);
+    }
+    if (auto* notice = dynamic_cast<VerdictNotice*>(object)) {
+        return new VerdictNoticeAccessible(notice);
+    }
+    if (auto* form = dynamic_cast<MainForm*>(object)) {
+        // A frame with the caption as its name, where the toolkit would
+        // make a top-level plain widget a filler.
+        return new QAccessibleWidget(form, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+// Setting a planet's caption while its button is being built tells the
+// screen readers at once, before the button is a PlanetButton: the toolkit
+// then gives it its default interface. That one is dropped, so that the
+// next look finds ours.
+void forgetEarlyInterface(PlanetButton& button) {
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button);
+    if (seen != nullptr && dynamic_cast<PlanetButtonAccessible*>(seen) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
+    }
+}
+
+}  // namespace
+
+void listenToAnnouncements(AnnouncementListener listener) { announcementListener = listener; }
+
+void installAccessibleInterfaces() { QAccessible::installFactory(&ourInterface); }
+
+void makeAccessible(QWidget& widget, const ControlDescription& control) {
+    if (!control.accessibleName.empty()) {
+        widget.setAccessibleName(toQt(control.accessibleName));
+    }
+    if (!control.accessibleDescription.empty()) {
+        widget.setAccessibleDescription(toQt(control.accessibleDescription));
+    }
+    if (auto* button = dynamic_cast<PlanetButton*>(&widget)) {
+        forgetEarlyInterface(*button);
+    }
+    if (control.array == ControlArray::Text1 && control.element == 0) {
+        if (auto* messageArea = qobject_cast<QPlainTextEdit*>(&widget)) {
+            new VerdictNotice(*messageArea);  // owned by the message area
+        }
+    }
+}
+
+}  // namespace veltara

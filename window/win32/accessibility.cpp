@@ -1,0 +1,86 @@
+#include "accessibility.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "accessible_proxy.h"
+
+namespace veltara {
+
+namespace {
+
+constexpr UINT_PTR kAccessibilitySubclass = 0xA11;
+
+// Handing an object across to a screen reader needs COM: the thread joins
+// a single-threaded apartment the first time one asks, for the program's
+// life.
+void joinApartmentOnce() {
+    static const HRESULT joined = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static_cast<void>(joined);
+}
+
+LRESULT serveProxy(HWND window, WPARAM wParam, const ControlDescription& control) {
+    joinApartmentOnce();
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&standard)))) {
+        return 0;
+    }
+    auto* proxy = new AccessibleProxy(window, *standard, control);
+    standard->Release();
+    const LRESULT served = LresultFromObject(IID_IAccessible, wParam, proxy);
+    proxy->Release();
+    return SUCCEEDED(served) ? served : 0;
+}
+
+// WM_SETTEXT carries the text's address.
+bool isEmptyText(LPARAM text) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    return text == 0 || *reinterpret_cast<const wchar_t*>(text) == L'\0';
+}
+
+LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the control's description, given below
+    const auto& control = *reinterpret_cast<const ControlDescription*>(data);
+    switch (message) {
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+            if (const LRESULT served = serveProxy(window, wParam, control); served != 0) {
+                return served;
+            }
+        }
+        break;
+    case WM_SETTEXT:
+        if (isMessageArea(control)) {
+            // The pupil cannot type there: every text is the exercise's, a
+            // verdict or the empty text of a fresh start. A verdict is an
+            // alert, which screen readers speak wherever the focus is.
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            if (!isEmptyText(lParam)) {
+                NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, kVerdictChild);
+            }
+            return result;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, &accessibleControlProcedure, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void makeAccessible(HWND control, const ControlDescription& described) {
+    if (described.accessibleName.empty() && described.accessibleDescription.empty() &&
+        !isMessageArea(described)) {
+        return;
+    }
+    SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,
+                      reinterpret_cast<DWORD_PTR>(&described));
+}
+
+}  // namespace veltara
