@@ -10,6 +10,7 @@ usage: xpm_to_ico.py INPUT.xpm OUTPUT.ico
 import struct
 import sys
 
+sys.dont_write_bytecode = True  # the build leaves the source tree as it found it
 from icon_picture import picture_at, png_bytes, read_xpm
 
 SIZES = (16, 24, 32, 48, 64, 256)

@@ -6,6 +6,7 @@ usage: xpm_to_png.py INPUT.xpm SIZE OUTPUT.png
 """
 import sys
 
+sys.dont_write_bytecode = True  # the build leaves the source tree as it found it
 from icon_picture import picture_at, png_bytes, read_xpm
 
 
