@@ -26,8 +26,11 @@ in_root sh -c "cd /tmp && apt install -y ./$(basename "$deb")"
 # A menu implementation to read the menu with; the package itself needs none.
 in_root apt-get install -y --no-install-recommends python3-xdg lxmenu-data
 in_root python3 /tmp/menu_entry.py org.example.veltara.desktop | tee "$root/tmp/menu"
-grep -qx "menu: Education" "$root/tmp/menu"
-! grep -q ": None$" "$root/tmp/menu"
+grep -qx "menu: Education" "$root/tmp/menu" || { echo "not in the Education menu" >&2; exit 1; }
+if grep -q ": None$" "$root/tmp/menu"; then
+    echo "the menu entry's icon is not found at every size" >&2
+    exit 1
+fi
 status=0
 in_root env QT_QPA_PLATFORM=offscreen timeout 3 veltara || status=$?
 [ "$status" -eq 124 ] || { echo "the installed program ended with status $status" >&2; exit 1; }
