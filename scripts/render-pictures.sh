@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders the README's pictures of the window into docs/: the Linux build
+# Renders the pictures of the window into docs/: the Linux build
 # through its own grab tool on Qt's offscreen platform, and the Windows build
 # as it shows under Wine on a virtual display.
 set -euo pipefail
@@ -12,6 +12,11 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target veltara-grab
 QT_QPA_PLATFORM=offscreen ./build/default/window/qt/veltara-grab docs/window-linux.png
 echo "docs/window-linux.png"
+# The software centre's screenshot: the same picture, unscaled, on a 16:9
+# canvas wide enough for it (the AppStream metadata names its address).
+convert docs/window-linux.png -background '#505050' -gravity center -extent 656x369 -strip \
+        docs/screenshot.png
+echo "docs/screenshot.png"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target veltara

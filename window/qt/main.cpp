@@ -1,6 +1,7 @@
 // Starts the exercise: shows the main window and runs until it is closed.
 #include <QApplication>
 
+#include "desktop_integration.h"
 #include "main_form.h"
 #include "qt_style.h"
 #include "toolkit_start.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     veltara::ToolkitStart start;
     QApplication app(toolkitArgc, toolkitArgv);
     start.succeeded();
+    veltara::integrateWithDesktop(app);
     veltara::useExerciseStyle();
     veltara::MainForm form;
     form.show();

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Makes the releases into dist/: the Debian package of the Linux program
+# (veltara_<version>_amd64.deb), the portable zip of the Windows program
+# (veltara-<version>-windows-x64.zip), and SHA256SUMS over the two.
+# Installs what is missing first (Debian 12).
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/ensure-packages.sh
+ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
+                "${PACKAGING_PACKAGES[@]}"
+
+jobs=$(nproc)
+rm -rf dist
+mkdir -p dist
+
+echo "=== Debian package ==="
+# Debian's own compiler and linker flags, hardening included (relro, bindnow).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake --preset default -B build/package-linux -DCMAKE_BUILD_TYPE=Release -DVELTARA_TESTS=OFF \
+      -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+      -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+cmake --build build/package-linux -j "$jobs"
+(cd build/package-linux && cpack -B "$PWD/cpack")
+cp build/package-linux/cpack/veltara_*_amd64.deb dist/
+
+echo "=== Windows zip ==="
+cmake --preset windows -B build/package-windows -DVELTARA_TESTS=OFF
+cmake --build build/package-windows -j "$jobs"
+(cd build/package-windows && cpack -B "$PWD/cpack")
+cp build/package-windows/cpack/veltara-*-windows-x64.zip dist/
+
+(cd dist && sha256sum -- *.deb *.zip >SHA256SUMS)
+ls -l dist

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Checks that the Debian package installs on a clean Debian 12 and lands in
+# the Education menu with its icon: makes a throwaway Debian 12 (debootstrap,
+# minimal variant) in a temporary directory, runs `apt install ./<the .deb>`
+# there, reads the menu as a freedesktop menu implementation does
+# (tests/packaging/menu_entry.py) and starts the program offscreen.
+# Needs root and Debian's package archive; it leaves the machine as it was.
+# usage: scripts/check-deb-in-chroot.sh dist/veltara_<version>_amd64.deb
+set -euo pipefail
+deb=$(realpath "$1")
+cd "$(dirname "$0")/.."
+source scripts/ensure-packages.sh
+ensure_packages debootstrap
+
+root=$(mktemp -d /tmp/veltara-chroot.XXXXXX)
+cleanup() { umount "$root/proc" 2>/dev/null || true; rm -rf --one-file-system "$root"; }
+trap cleanup EXIT
+debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mount -t proc proc "$root/proc"
+cp "$deb" tests/packaging/menu_entry.py "$root/tmp/"
+in_root() { chroot "$root" /usr/bin/env DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
+
+in_root apt-get update
+in_root sh -c "cd /tmp && apt install -y ./$(basename "$deb")"
+# A menu implementation to read the menu with; the package itself needs none.
+in_root apt-get install -y --no-install-recommends python3-xdg lxmenu-data
+in_root python3 /tmp/menu_entry.py org.example.veltara.desktop | tee "$root/tmp/menu"
+grep -qx "menu: Education" "$root/tmp/menu" || { echo "not in the Education menu" >&2; exit 1; }
+if grep -q ": None$" "$root/tmp/menu"; then
+    echo "the menu entry's icon is not found at every size" >&2
+    exit 1
+fi
+status=0
+in_root env QT_QPA_PLATFORM=offscreen timeout 3 veltara || status=$?
+[ "$status" -eq 124 ] || { echo "the installed program ended with status $status" >&2; exit 1; }
+echo "installed on a clean Debian 12: in the Education menu with its icon, and it starts"
