@@ -60,6 +60,9 @@ struct ControlDescription {
     // A planet button's category, which the pupil sees as its colour.
     std::string accessibleDescription = {};
 
+    // The message area, where the verdicts are written.
+    bool isMessageArea() const { return array == ControlArray::Text1 && element == 0; }
+
     // Labels, the frame and hidden controls take no keyboard focus.
     bool takesFocus() const {
         return visible && kind != ControlKind::Label && kind != ControlKind::Frame;

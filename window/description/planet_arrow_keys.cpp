@@ -59,7 +59,8 @@ std::int16_t upOrDown(const std::vector<const ControlDescription*>& planets,
 }  // namespace
 
 std::int16_t planetReachedByArrow(std::int16_t from, ArrowKey key) {
-    const auto planets = planetsInReadingOrder();
+    // The description never changes: its planets are put in order once.
+    static const auto planets = planetsInReadingOrder();
     const TwipsRect& place = mainFormDescription().control(ControlArray::Option1, from).place;
     switch (key) {
     case ArrowKey::Right:

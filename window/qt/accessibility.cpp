@@ -160,7 +160,7 @@ void makeAccessible(QWidget& widget, const ControlDescription& control) {
     if (auto* button = dynamic_cast<PlanetButton*>(&widget)) {
         forgetEarlyInterface(*button);
     }
-    if (control.array == ControlArray::Text1 && control.element == 0) {
+    if (control.isMessageArea()) {
         if (auto* messageArea = qobject_cast<QPlainTextEdit*>(&widget)) {
             new VerdictNotice(*messageArea);  // owned by the message area
         }

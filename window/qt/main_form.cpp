@@ -166,9 +166,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setTabChangesFocus(true);
-        if (control.element == 0) {
-            widgets_.message = box;
-        }
+        widgets_.message = box;
         widget = box;
         break;
     }
@@ -188,7 +186,6 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         paintBackground(*widget, *control.background);
     }
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
-    widget->setVisible(control.visible);
     makeAccessible(*widget, control);
     return widget;
 }

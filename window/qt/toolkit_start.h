@@ -7,7 +7,6 @@
 
 #include <QtGlobal>
 #include <QString>
-#include <utility>
 #include <vector>
 
 namespace veltara {

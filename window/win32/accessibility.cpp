@@ -52,7 +52,7 @@ LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wP
         }
         break;
     case WM_SETTEXT:
-        if (isMessageArea(control)) {
+        if (control.isMessageArea()) {
             // The pupil cannot type there: every text is the exercise's, a
             // verdict or the empty text of a fresh start. A verdict is an
             // alert, which screen readers speak wherever the focus is.
@@ -76,7 +76,7 @@ LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wP
 
 void makeAccessible(HWND control, const ControlDescription& described) {
     if (described.accessibleName.empty() && described.accessibleDescription.empty() &&
-        !isMessageArea(described)) {
+        !described.isMessageArea()) {
         return;
     }
     SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,

@@ -18,10 +18,6 @@ HRESULT giveText(const std::wstring& text, BSTR* out) {
 
 }  // namespace
 
-bool isMessageArea(const ControlDescription& control) {
-    return control.array == ControlArray::Text1 && control.element == 0;
-}
-
 AccessibleProxy::AccessibleProxy(HWND window, IAccessible& standard,
                                  const ControlDescription& control)
     : window_(window), standard_(standard), control_(control) {
@@ -31,7 +27,7 @@ AccessibleProxy::AccessibleProxy(HWND window, IAccessible& standard,
 AccessibleProxy::~AccessibleProxy() { standard_.Release(); }
 
 bool AccessibleProxy::isVerdict(const VARIANT& child) const {
-    return isMessageArea(control_) && child.vt == VT_I4 && child.lVal == kVerdictChild;
+    return control_.isMessageArea() && child.vt == VT_I4 && child.lVal == kVerdictChild;
 }
 
 std::wstring AccessibleProxy::ownName() const {

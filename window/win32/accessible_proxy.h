@@ -75,7 +75,4 @@ private:
     const ControlDescription& control_;
 };
 
-// True for the control that stands for the answer's verdict: the message area.
-bool isMessageArea(const ControlDescription& control);
-
 }  // namespace veltara

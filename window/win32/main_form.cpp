@@ -71,14 +71,13 @@ ControlClass controlClass(const ControlDescription& control) {
         // Checked by the window itself, so that it can tell from the button
         // whether a press changed the selection.
         return {L"BUTTON",
-                static_cast<DWORD>(BS_RADIOBUTTON | (control.element == 0 ? WS_GROUP | WS_TABSTOP : 0)),
+                static_cast<DWORD>(BS_RADIOBUTTON | (control.element == 0 ? WS_GROUP : 0)),
                 0};
     case ControlKind::ListBox:
-        // The answer list keeps its focus mark apart from its selection, so
-        // that the arrow keys move the mark and take nothing back.
-        return {L"LISTBOX",
-                static_cast<DWORD>(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                                   (control.element == 0 ? LBS_MULTIPLESEL : 0)),
+        // The answer list, the one list built, keeps its focus mark apart
+        // from its selection, so that the arrow keys move the mark and take
+        // nothing back.
+        return {L"LISTBOX", LBS_NOTIFY | LBS_MULTIPLESEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
                 WS_EX_CLIENTEDGE};
     case ControlKind::TextBox:
         return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
@@ -156,10 +155,7 @@ void MainForm::createControls() {
             continue;  // kept as data by the exercise's controls
         }
         const ControlClass kind = controlClass(described);
-        DWORD style = WS_CHILD | kind.style;
-        if (described.visible) {
-            style |= WS_VISIBLE;
-        }
+        DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
         if (described.takesFocus() && described.kind != ControlKind::OptionButton) {
             style |= WS_TABSTOP | WS_GROUP;
         }
@@ -191,16 +187,12 @@ void MainForm::createControls() {
             SetWindowSubclass(created, &MainForm::planetProcedure, 0, self);
             break;
         case ControlKind::ListBox:
-            if (described.element == 0) {
-                controls_.answers = created;
-                SetWindowSubclass(created, &MainForm::answerListProcedure, 0, self);
-            }
+            controls_.answers = created;
+            SetWindowSubclass(created, &MainForm::answerListProcedure, 0, self);
             break;
         case ControlKind::TextBox:
-            if (described.element == 0) {
-                controls_.message = created;
-                SetWindowSubclass(created, &MainForm::messageProcedure, 0, self);
-            }
+            controls_.message = created;
+            SetWindowSubclass(created, &MainForm::messageProcedure, 0, self);
             break;
         case ControlKind::Label:
         case ControlKind::CommandButton:
@@ -340,8 +332,7 @@ void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
         // The answer list also notifies when only its focus mark moves; its
         // selection has changed only where it now holds one, since a name
         // that is selected is taken back at once.
-        if (code == LBN_SELCHANGE &&
-            (from->window != controls_.answers || exerciseControls_.answerSelection() >= 0)) {
+        if (code == LBN_SELCHANGE && exerciseControls_.answerSelection() >= 0) {
             report(&OrderingExercise::List1_Click, element);
         }
         break;
