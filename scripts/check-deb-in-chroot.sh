@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Checks that the Debian package installs on a clean Debian 12 and lands in
-# the Education menu with its icon: makes a throwaway Debian 12 (debootstrap,
-# minimal variant) in a temporary directory, runs `apt install ./<the .deb>`
-# there, reads the menu as a freedesktop menu implementation does
-# (tests/packaging/menu_entry.py) and starts the program offscreen.
+# Checks that the Debian package installs on a clean Debian system and lands
+# in the Education menu with its icon: makes a throwaway Debian of the release
+# given (debootstrap, minimal variant; bookworm, Debian 12, by default) in a
+# temporary directory, runs `apt install ./<the .deb>` there, reads the menu
+# as a freedesktop menu implementation does (tests/packaging/menu_entry.py)
+# and starts the program offscreen.
 # Needs root and Debian's package archive; it leaves the machine as it was.
-# usage: scripts/check-deb-in-chroot.sh dist/veltara_<version>_amd64.deb
+# usage: scripts/check-deb-in-chroot.sh dist/veltara_<version>_amd64.deb [RELEASE]
 set -euo pipefail
 deb=$(realpath "$1")
+release="${2:-bookworm}"
 cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
 ensure_packages debootstrap
@@ -15,7 +17,11 @@ ensure_packages debootstrap
 root=$(mktemp -d /tmp/veltara-chroot.XXXXXX)
 cleanup() { umount "$root/proc" 2>/dev/null || true; rm -rf --one-file-system "$root"; }
 trap cleanup EXIT
-debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+# The downloaded packages are kept for the next check of the same release.
+cache="/var/cache/veltara/debootstrap-$release"
+mkdir -p "$cache"
+debootstrap --variant=minbase --cache-dir="$cache" "$release" "$root"
+name="Debian $(cut -d. -f1 "$root/etc/debian_version") ($release)"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 cp "$deb" tests/packaging/menu_entry.py "$root/tmp/"
@@ -34,4 +40,4 @@ fi
 status=0
 in_root env QT_QPA_PLATFORM=offscreen timeout 3 veltara || status=$?
 [ "$status" -eq 124 ] || { echo "the installed program ended with status $status" >&2; exit 1; }
-echo "installed on a clean Debian 12: in the Education menu with its icon, and it starts"
+echo "installed on a clean $name: in the Education menu with its icon, and it starts"

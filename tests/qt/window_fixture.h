@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         form_ = std::make_unique<MainForm>();
         form_->show();
-        QApplication::setActiveWindow(form_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     }
 
     void TearDown() override { form_.reset(); }

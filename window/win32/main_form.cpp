@@ -180,9 +180,6 @@ void MainForm::createControls() {
             SetWindowSubclass(created, &MainForm::frameProcedure, 0, self);
             break;
         case ControlKind::OptionButton:
-            // Moving the focus onto a planet does not choose it; a click or
-            // Space does.
-            SendMessageW(created, BM_SETDONTCLICK, TRUE, 0);
             controls_.planets.at(static_cast<std::size_t>(described.element)) = created;
             SetWindowSubclass(created, &MainForm::planetProcedure, 0, self);
             break;
@@ -348,6 +345,9 @@ void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
 
 void MainForm::onPlanetClicked(std::int16_t element) {
     HWND pressed = controls_.planets.at(static_cast<std::size_t>(element));
+    if (pressed == planetTakingFocus_) {
+        return;  // the focus arriving, not a press
+    }
     // Pressing the button that is already the selected one reports nothing.
     if (SendMessageW(pressed, BM_GETCHECK, 0, 0) == BST_CHECKED) {
         return;
@@ -466,7 +466,17 @@ LRESULT CALLBACK MainForm::planetProcedure(HWND window, UINT message, WPARAM wPa
             return 0;
         }
         break;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
+        // An unchecked radio button that takes the focus tells its parent it
+        // was clicked, as Windows does and Wine 10 does (BM_SETDONTCLICK
+        // stops it on neither). Moving the focus onto a planet chooses
+        // nothing: Space or a click does.
+        formOf(form)->planetTakingFocus_ = window;
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        formOf(form)->planetTakingFocus_ = nullptr;
+        InvalidateRect(window, nullptr, TRUE);
+        return result;
+    }
     case WM_KILLFOCUS: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         InvalidateRect(window, nullptr, TRUE);

@@ -61,6 +61,8 @@ private:
 
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
+    // The planet whose focus is arriving: its click notice then is no press.
+    HWND planetTakingFocus_ = nullptr;
     HFONT font_ = nullptr;
     std::vector<BuiltControl> built_;
     std::map<std::uint32_t, HBRUSH> brushes_;
