@@ -139,8 +139,14 @@ void tabTo(PupilWindow& window, const std::string& target) {
 
 void chooseByKeyboard(PupilWindow& window, int element) {
     SCOPED_TRACE("choosing " + nameOf(element) + " by keyboard");
-    ASSERT_NO_FATAL_FAILURE(tabTo(window, "Option1_"));
     const auto before = window.answers();
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, "Option1_"));
+    // Wherever the focus goes among the planets, it chooses none of them.
+    ASSERT_EQ(window.answers(), before) << "entering at " << window.focused();
+    for (Key key : {Key::Down, Key::Left, Key::Up}) {
+        window.press(key);
+        ASSERT_EQ(window.answers(), before) << "moving to " << window.focused();
+    }
     const std::string target = "Option1_" + std::to_string(element);
     for (int step = 0; step < kPlanetCount && window.focused() != target; ++step) {
         window.press(Key::Right);
@@ -198,6 +204,7 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     window.press(Key::BackTab);
     window.press(Key::BackTab);
     EXPECT_EQ(window.focused(), "Option1_0");
+    EXPECT_TRUE(window.answers().empty());
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
 }
