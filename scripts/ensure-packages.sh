@@ -24,10 +24,8 @@ ensure_packages() {
 # What building and testing on Linux needs.
 LINUX_BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev qt6-base-dev
                       fonts-liberation qt6-translations-l10n python3)
-# What running the Windows build's tests under Wine needs, the cross-built
-# programs given.
-WINDOWS_TEST_PACKAGES=(binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-liberation)
 # What cross-building for Windows and testing under Wine needs besides.
-WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix python3 "${WINDOWS_TEST_PACKAGES[@]}")
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3 wine64
+                        xvfb xauth fonts-liberation)
 # What making the releases and checking them needs besides.
 PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream icoutils)
