@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and runs every test suite in two environments, then
 # makes the releases and checks them. Exits non-zero on any failure.
-#   This machine (Debian 12: Qt 6.4, GCC 12, Wine 8): the Linux build, the
+#   This machine (on Debian 12: Qt 6.4, GCC 12, Wine 8): the Linux build, the
 #   same build under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 #   Windows build, cross-built with mingw-w64, under Wine on a virtual display.
 #   A Debian 13 system that it makes with debootstrap and keeps for the next
@@ -18,7 +18,7 @@ source scripts/debian13.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
                 "${PACKAGING_PACKAGES[@]}"
 
-echo "=== Debian 12 ==="
+echo "=== this machine: $(. /etc/os-release && echo "$PRETTY_NAME") ==="
 tests/linux-suites.sh default sanitizer
 echo "=== windows build ==="
 cmake --preset windows
@@ -31,7 +31,7 @@ tests/packaging/check-deb.sh dist/veltara_*_amd64.deb
 tests/packaging/check-windows-zip.sh dist/veltara-*-windows-x64.zip
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
-echo "=== Debian 13 ==="
+echo "=== the Debian 13 system ==="
 ensure_debian13
 in_debian13 tests/linux-suites.sh debian13 debian13-sanitizer
 # The .exe a school gets is the one built here; GCC 14 only checks its
