@@ -25,11 +25,15 @@ def imports(objdump, program):
         if named:
             dll = named.group(1)
             continue
-        member = re.match(r"\t[0-9a-f]+\t\s*(\d+)\s+(\S+)", line)
+        # A member: its address, then (binutils 2.40) hint and name, or
+        # (binutils 2.44) ordinal, hint and name; "<none>" for what is not there.
+        member = re.match(r"\t[0-9a-f]+\s+(.+)$", line)
         if dll and member:
-            # An import by ordinal has no name.
-            name = member.group(2)
-            found.append((dll, "#" + member.group(1) if name == "<none>" else name))
+            fields = member.group(1).split()
+            name = fields[-1]
+            if name == "<none>":  # imported by ordinal
+                name = "#" + next(field for field in fields if field.isdigit())
+            found.append((dll, name))
         elif not line.strip():
             dll = None  # a blank line ends a DLL's imports
     return found
