@@ -32,7 +32,7 @@ HOMEPAGE = "https://veltara.example"
 # As the program's version information names them.
 PRODUCT_NAME = "Велтара"
 PUBLISHER = "Екипът на Велтара"
-# Windows Installer's own text for a downgrade names no product.
+# What an older version's installer says where a newer one is installed.
 DOWNGRADE_MESSAGE = "На компютъра вече има по-нова версия на Велтара. Тази не се инсталира."
 # The summary information's dates, and their type.
 PID_CREATED, PID_LAST_SAVED = 12, 13

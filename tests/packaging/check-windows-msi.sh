@@ -13,7 +13,7 @@ msi=$(realpath "$1")
 zip=$(realpath "$2")
 source="$(cd "$(dirname "$0")/../.." && pwd)"
 version=$(basename "$msi" | sed -E 's/^veltara-(.*)-windows-x64\.msi$/\1/')
-older=0.9
+older=0.0.1
 fail() { echo "check-windows-msi: $*" >&2; exit 1; }
 
 work=$(mktemp -d)
