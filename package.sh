@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the releases into dist/: the Debian package of the Linux program
 # (veltara_<version>_amd64.deb), the portable zip of the Windows program
-# (veltara-<version>-windows-x64.zip), and SHA256SUMS over the two.
+# (veltara-<version>-windows-x64.zip), its installer for a school's
+# administrator (veltara-<version>-windows-x64.msi), and SHA256SUMS over the
+# three.
 # Installs what is missing first (Debian 12).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -29,5 +31,9 @@ cmake --build build/package-windows -j "$jobs"
 (cd build/package-windows && cpack -B "$PWD/cpack")
 cp build/package-windows/cpack/veltara-*-windows-x64.zip dist/
 
-(cd dist && sha256sum -- *.deb *.zip >SHA256SUMS)
+echo "=== Windows installer ==="
+cmake --build build/package-windows --target windows_installer
+cp build/package-windows/packaging/windows/veltara-*-windows-x64.msi dist/
+
+(cd dist && sha256sum -- *.deb *.zip *.msi >SHA256SUMS)
 ls -l dist

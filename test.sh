@@ -29,6 +29,7 @@ echo "=== releases, made and checked ==="
 ./package.sh
 tests/packaging/check-deb.sh dist/veltara_*_amd64.deb
 tests/packaging/check-windows-zip.sh dist/veltara-*-windows-x64.zip
+tests/packaging/check-windows-msi.sh dist/veltara-*-windows-x64.msi dist/veltara-*-windows-x64.zip
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
 echo "=== the Debian 13 system ==="

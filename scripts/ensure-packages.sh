@@ -28,4 +28,5 @@ LINUX_BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev qt
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3 wine64
                         xvfb xauth fonts-liberation)
 # What making the releases and checking them needs besides.
-PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream icoutils)
+PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream icoutils wixl msitools
+                    python3-olefile)

@@ -127,7 +127,7 @@ TEST_F(Accessibility, HiddenControlsAreNotFound) {
     // Hit tests where the two would stand find the window or its controls.
     Accessible client = accessibleOf(form().window());
     ASSERT_NE(client, nullptr);
-    const UINT dpi = GetDpiForWindow(form().window());
+    const UINT dpi = screenDpi();
     for (ControlArray array : {ControlArray::List1, ControlArray::Text1}) {
         const TwipsRect& place = described(array, 1).place;
         for (int x = place.left; x < place.right(); x += 300) {

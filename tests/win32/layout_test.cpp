@@ -1,5 +1,7 @@
 // The Win32 window as built: places, colours, texts and tab order, read back
 // from the real controls.
+#include <utility>
+
 #include "main_form_description.h"
 #include "win32_exercise_controls.h"
 #include "win32_fixture.h"
@@ -19,7 +21,7 @@ int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 
 
 TEST_F(Layout, EveryControlStandsAsDescribed) {
     HWND frame = control(ControlArray::Frame1);
-    const UINT dpi = GetDpiForWindow(form().window());
+    const UINT dpi = screenDpi();
     for (const ControlDescription& described : mainFormDescription().controls) {
         SCOPED_TRACE(traceName(described));
         if (!described.visible) {
@@ -72,7 +74,7 @@ TEST_F(Layout, ColoursShowWhereNoTextIs) {
 TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
     RECT client{};
     GetClientRect(form().window(), &client);
-    const UINT dpi = GetDpiForWindow(form().window());
+    const UINT dpi = screenDpi();
     EXPECT_EQ(client.right, MulDiv(461, static_cast<int>(dpi), 96));
     EXPECT_EQ(client.bottom, MulDiv(365, static_cast<int>(dpi), 96));
     // Times New Roman 12 points, at the window's DPI.
@@ -96,6 +98,37 @@ TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
     const LRESULT edge = SendMessageW(form().window(), WM_NCHITTEST, 0,
                                       MAKELPARAM(outer.right - 1, (outer.top + outer.bottom) / 2));
     EXPECT_NE(edge, HTRIGHT);
+}
+
+// Before Windows 10 version 1607 there are no per-monitor DPI functions: the
+// window is built at the system's DPI, and at the same size.
+TEST_F(Layout, WithoutThePerMonitorDpiFunctionsTheWindowIsTheSame) {
+    const MainForm fallback([](const wchar_t*, const char*) -> FARPROC { return nullptr; });
+    const auto sizeOf = [](HWND window) {
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        return std::pair{outer.right - outer.left, outer.bottom - outer.top};
+    };
+    const auto fontHeightOf = [](HWND window) {
+        LOGFONTW logical{};
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_GETFONT answers with a handle
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)),
+                   sizeof(logical), &logical);
+        return logical.lfHeight;
+    };
+    EXPECT_EQ(sizeOf(fallback.window()), sizeOf(form().window()));
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.visible) {
+            continue;
+        }
+        SCOPED_TRACE(traceName(described));
+        HWND built = fallback.control(described.array, described.element);
+        HWND expected = control(described.array, described.element);
+        const RECT place = placeOf(built);
+        const RECT expectedPlace = placeOf(expected);
+        EXPECT_TRUE(EqualRect(&place, &expectedPlace) != FALSE);
+        EXPECT_EQ(fontHeightOf(built), fontHeightOf(expected));
+    }
 }
 
 TEST_F(Layout, StartsWithNothingChosenAndTheFocusOnTheMessage) {

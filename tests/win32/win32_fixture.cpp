@@ -152,6 +152,13 @@ bool Win32WindowTest::planetSelected(int element) {
 
 std::string Win32WindowTest::message() { return narrow(windowText(messageArea())); }
 
+UINT Win32WindowTest::screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
 RECT Win32WindowTest::placeOf(HWND target) const {
     RECT place{};
     GetWindowRect(target, &place);

@@ -49,6 +49,8 @@ protected:
     // The hidden controls are no windows: the window keeps them as data.
     std::vector<std::string> referenceItems() override { return form_->hidden().referenceItems(); }
     std::string quotation() override { return form_->hidden().quotation(); }
+    // The screen's DPI, as the Wine prefix sets it.
+    static UINT screenDpi();
     // A control's place in its parent's client area, in pixels.
     RECT placeOf(HWND target) const;
     COLORREF pixel(HWND target, int x, int y) const;

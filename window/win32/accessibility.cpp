@@ -1,9 +1,9 @@
 #include "accessibility.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "accessible_proxy.h"
+#include "screen_reader_functions.h"
 
 namespace veltara {
 
@@ -14,21 +14,25 @@ constexpr UINT_PTR kAccessibilitySubclass = 0xA11;
 // Handing an object across to a screen reader needs COM: the thread joins
 // a single-threaded apartment the first time one asks, for the program's
 // life.
-void joinApartmentOnce() {
-    static const HRESULT joined = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+void joinApartmentOnce(const ScreenReaderFunctions& functions) {
+    static const HRESULT joined = functions.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     static_cast<void>(joined);
 }
 
 LRESULT serveProxy(HWND window, WPARAM wParam, const ControlDescription& control) {
-    joinApartmentOnce();
-    IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&standard)))) {
+    const ScreenReaderFunctions* functions = screenReaderFunctions();
+    if (functions == nullptr) {
         return 0;
     }
-    auto* proxy = new AccessibleProxy(window, *standard, control);
+    joinApartmentOnce(*functions);
+    IAccessible* standard = nullptr;
+    if (FAILED(functions->createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                                    reinterpret_cast<void**>(&standard)))) {
+        return 0;
+    }
+    auto* proxy = new AccessibleProxy(window, *standard, control, functions->sysAllocString);
     standard->Release();
-    const LRESULT served = LresultFromObject(IID_IAccessible, wParam, proxy);
+    const LRESULT served = functions->lresultFromObject(IID_IAccessible, wParam, proxy);
     proxy->Release();
     return SUCCEEDED(served) ? served : 0;
 }

@@ -8,20 +8,21 @@ namespace {
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-HRESULT giveText(const std::wstring& text, BSTR* out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    *out = SysAllocString(text.c_str());
-    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
 }  // namespace
 
 AccessibleProxy::AccessibleProxy(HWND window, IAccessible& standard,
-                                 const ControlDescription& control)
-    : window_(window), standard_(standard), control_(control) {
+                                 const ControlDescription& control,
+                                 decltype(&SysAllocString) allocateText)
+    : window_(window), standard_(standard), control_(control), allocateText_(allocateText) {
     standard_.AddRef();
+}
+
+HRESULT AccessibleProxy::giveText(const std::wstring& text, BSTR* out) const {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    *out = allocateText_(text.c_str());
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 AccessibleProxy::~AccessibleProxy() { standard_.Release(); }

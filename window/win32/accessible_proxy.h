@@ -19,8 +19,10 @@ constexpr LONG kVerdictChild = 1;
 
 class AccessibleProxy final : public IAccessible {
 public:
-    // Takes its own reference to the standard object.
-    AccessibleProxy(HWND window, IAccessible& standard, const ControlDescription& control);
+    // Takes its own reference to the standard object; hands its texts out
+    // through the system's `allocateText` (SysAllocString).
+    AccessibleProxy(HWND window, IAccessible& standard, const ControlDescription& control,
+                    decltype(&SysAllocString) allocateText);
     ~AccessibleProxy();
     AccessibleProxy(const AccessibleProxy&) = delete;
     AccessibleProxy& operator=(const AccessibleProxy&) = delete;
@@ -66,6 +68,7 @@ public:
 
 private:
     bool isVerdict(const VARIANT& child) const;
+    HRESULT giveText(const std::wstring& text, BSTR* out) const;
     // Our own name for the control; empty where the standard one holds.
     std::wstring ownName() const;
 
@@ -73,6 +76,7 @@ private:
     HWND window_;
     IAccessible& standard_;
     const ControlDescription& control_;
+    decltype(&SysAllocString) allocateText_;
 };
 
 }  // namespace veltara

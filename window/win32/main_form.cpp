@@ -108,7 +108,7 @@ std::optional<ArrowKey> arrowKeyOf(WPARAM key) {
 
 }  // namespace
 
-MainForm::MainForm() {
+MainForm::MainForm(FunctionResolver resolve) : dpi_(resolve) {
     registerWindowClass(&MainForm::windowProcedure);
     const WindowDescription& form = mainFormDescription();
     window_ = CreateWindowExW(0, kWindowClass, widen(form.caption).c_str(), kWindowStyle,
@@ -122,7 +122,7 @@ MainForm::MainForm() {
     // The focus is always shown, whether the pupil has used the keyboard yet
     // or not.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    applyDpi(GetDpiForWindow(window_));
+    applyDpi(dpi_.of(window_));
     lastFocus_ = controls_.message;
     SetFocus(lastFocus_);
 }
@@ -217,7 +217,7 @@ void MainForm::applyDpi(UINT dpi) {
         DeleteObject(previous);
     }
     RECT frame{0, 0, toPixels(form.clientWidth, dpi), toPixels(form.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
+    dpi_.addFrame(frame, kWindowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -12,13 +12,16 @@
 #include "main_form_description.h"
 #include "ordering_exercise.h"
 #include "planet_arrow_keys.h"
+#include "system_functions.h"
 #include "win32_exercise_controls.h"
+#include "window_dpi.h"
 
 namespace veltara {
 
 class MainForm {
 public:
-    MainForm();
+    // The DPI functions are found through `resolve`.
+    explicit MainForm(FunctionResolver resolve = &resolveSystemFunction);
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -64,6 +67,7 @@ private:
     // The planet whose focus is arriving: its click notice then is no press.
     HWND planetTakingFocus_ = nullptr;
     HFONT font_ = nullptr;
+    WindowDpi dpi_;
     std::vector<BuiltControl> built_;
     std::map<std::uint32_t, HBRUSH> brushes_;
     Win32Controls controls_;
