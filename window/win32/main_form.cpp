@@ -468,9 +468,9 @@ LRESULT CALLBACK MainForm::planetProcedure(HWND window, UINT message, WPARAM wPa
         break;
     case WM_SETFOCUS: {
         // An unchecked radio button that takes the focus tells its parent it
-        // was clicked, as Windows does and Wine 10 does (BM_SETDONTCLICK
-        // stops it on neither). Moving the focus onto a planet chooses
-        // nothing: Space or a click does.
+        // was clicked, as Windows does, and Wine 10 whatever BM_SETDONTCLICK
+        // says. Moving the focus onto a planet chooses nothing: Space or a
+        // click does.
         formOf(form)->planetTakingFocus_ = window;
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         formOf(form)->planetTakingFocus_ = nullptr;
