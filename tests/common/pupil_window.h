@@ -3,10 +3,30 @@
 // that the same scenarios run on every layer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
+#include "main_form_description.h"
+
 namespace veltara::testing {
+
+// A rectangle of the window's picture, in pixels.
+struct PictureBox {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The window's client area as the screen shows it, row by row.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> pixels;
+    Rgb at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y * width + x)); }
+};
 
 // The keys a pupil presses, wherever the keyboard focus is.
 enum class Key { Tab, BackTab, Left, Right, Up, Down, Home, End, PageUp, PageDown, Space };
@@ -35,6 +55,10 @@ public:
     virtual std::string message() = 0;
     virtual std::vector<std::string> referenceItems() = 0;
     virtual std::string quotation() = 0;
+
+    virtual Picture picture() = 0;
+    // Where a shown control stands in the picture.
+    virtual PictureBox placeInPicture(ControlArray array, std::int16_t element) = 0;
 };
 
 }  // namespace veltara::testing

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <numeric>
+#include <tuple>
 
 #include "catalogue.h"
 #include "verdicts.h"
@@ -207,6 +210,112 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     EXPECT_TRUE(window.answers().empty());
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
+}
+
+double contrastOf(Rgb first, Rgb second) {
+    const auto luminance = [](Rgb colour) {
+        const auto linear = [](std::uint8_t channel) {
+            const double value = channel / 255.0;
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+               0.0722 * linear(colour.blue);
+    };
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+PictureBox partOf(const PictureBox& control, const ControlDescription& described,
+                  const TwipsRect& part) {
+    const double pixelsPerTwip = static_cast<double>(control.height) / described.place.height;
+    const auto pixels = [&](int twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip)); };
+    return {control.left + pixels(part.left), control.top + pixels(part.top), pixels(part.width),
+            pixels(part.height)};
+}
+
+namespace {
+
+// Where a control draws nothing but its face and its text: clear of its
+// edges, its radio mark, its scroll bar and its category mark, in twips.
+TwipsRect textPart(const ControlDescription& control) {
+    const TwipsRect& place = control.place;
+    switch (control.kind) {
+    case ControlKind::Label:
+        return {240, 0, place.width - 300, place.height};
+    case ControlKind::Frame:
+        return {180, 0, 1470, 240};  // the start of the caption
+    case ControlKind::OptionButton:
+        return {300, 30, 1020, place.height - 60};
+    case ControlKind::CommandButton:
+        return {75, 75, place.width - 150, place.height - 150};
+    case ControlKind::TextBox:
+        return {60, 60, place.width - 420, place.height - 120};
+    case ControlKind::ListBox:
+        return {60, 60, place.width - 120, place.height - 120};
+    }
+    return {};
+}
+
+// The face is the commonest colour. The text's edges are blended into it,
+// so the text's own colour is the one that stands out most from it among
+// those drawn more than now and then.
+void expectReadable(PupilWindow& window, const Picture& picture, const ControlDescription& control) {
+    SCOPED_TRACE(std::string(arrayName(control.array)) + " " + std::to_string(control.element));
+    const PictureBox part =
+        partOf(window.placeInPicture(control.array, control.element), control, textPart(control));
+    std::map<std::tuple<int, int, int>, int> counts;
+    for (int y = part.top; y < part.top + part.height; ++y) {
+        for (int x = part.left; x < part.left + part.width; ++x) {
+            const Rgb colour = picture.at(x, y);
+            ++counts[{colour.red, colour.green, colour.blue}];
+        }
+    }
+    const auto rgbOf = [](const std::tuple<int, int, int>& colour) {
+        return Rgb{static_cast<std::uint8_t>(std::get<0>(colour)),
+                   static_cast<std::uint8_t>(std::get<1>(colour)),
+                   static_cast<std::uint8_t>(std::get<2>(colour))};
+    };
+    const auto face = std::max_element(counts.begin(), counts.end(), [](const auto& one, const auto& other) {
+        return one.second < other.second;
+    });
+    int textPixels = 0;
+    double contrast = 1.0;
+    for (const auto& [colour, count] : counts) {
+        if (colour != face->first) {
+            textPixels += count;
+            if (count >= 3) {
+                contrast = std::max(contrast, contrastOf(rgbOf(colour), rgbOf(face->first)));
+            }
+        }
+    }
+    ASSERT_GE(textPixels, 20) << "no text drawn";
+    EXPECT_GE(contrast, 4.5);
+}
+
+void expectEveryTextReadable(PupilWindow& window) {
+    const Picture picture = window.picture();
+    for (const ControlDescription& control : mainFormDescription().controls) {
+        bool showsText = !control.text.empty();
+        if (control.kind == ControlKind::OptionButton) {
+            showsText = !window.caption(control.element).empty();
+        } else if (control.kind == ControlKind::ListBox) {
+            showsText = !window.answers().empty();
+        } else if (control.kind == ControlKind::TextBox) {
+            showsText = !window.message().empty();
+        }
+        if (control.visible && showsText) {
+            expectReadable(window, picture, control);
+        }
+    }
+}
+
+}  // namespace
+
+void everyTextReadsAgainstItsFace(PupilWindow& window) {
+    expectEveryTextReadable(window);
+    window.clickPlanet(0);
+    expectEveryTextReadable(window);
 }
 
 void expectConsistent(PupilWindow& window, const std::string& quotation) {

@@ -24,6 +24,18 @@ void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window);
 // answer list the keys move the mark and Space takes back that name only.
 void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window);
 
+// Measured from the pixels, every text the pupil can see stands out from
+// its control's face by at least 4.5:1, at start and with a name in the
+// answer list.
+void everyTextReadsAgainstItsFace(PupilWindow& window);
+
+// The luminance contrast of two colours, 1 to 21.
+double contrastOf(Rgb first, Rgb second);
+
+// A control's place in the picture, scaled from twips as the window drew it.
+PictureBox partOf(const PictureBox& control, const ControlDescription& described,
+                  const TwipsRect& part);
+
 // The invariants of the exercise, read off the window: as many empty
 // buttons as answers, each answer naming one of them, no selection left in
 // the answer list, the hidden controls unchanged, and the verdict for the

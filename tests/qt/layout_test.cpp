@@ -9,15 +9,10 @@
 
 #include "main_form_description.h"
 #include "window_fixture.h"
+#include "window_scenarios.h"
 
 namespace veltara::testing {
 namespace {
-
-QString nameOf(const ControlDescription& control) {
-    const QString array = QString::fromUtf8(arrayName(control.array).data());
-    return control.array == ControlArray::Frame1 ? array
-                                                 : array + QStringLiteral("_%1").arg(control.element);
-}
 
 QString shownText(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
@@ -33,7 +28,7 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
     const WindowDescription& description = mainFormDescription();
     QWidget* frame = control(QStringLiteral("Frame1"));
     for (const ControlDescription& described : description.controls) {
-        const QString name = nameOf(described);
+        const QString name = objectNameOf(described.array, described.element);
         SCOPED_TRACE(name.toStdString());
         if (!described.visible) {
             // A hidden control is kept as data, not as a widget.
@@ -96,6 +91,9 @@ TEST_F(Layout, ClearButtonFaceIsRedWhilePressedToo) {
     }
     QTest::mouseRelease(clearButton(), Qt::LeftButton);
 }
+
+// The tests run on a dark desktop: the window keeps its light look.
+TEST_F(Layout, EveryTextReadsAgainstItsFace) { everyTextReadsAgainstItsFace(*this); }
 
 TEST_F(Layout, LabelsAreCentredFromTheTopWithoutBorder) {
     for (int element = 0; element <= 4; ++element) {

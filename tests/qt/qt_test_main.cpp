@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPalette>
 
 #include "qt_style.h"
 
@@ -12,5 +13,10 @@ int main(int argc, char* argv[]) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication app(argc, argv);
     veltara::useExerciseStyle();
+    // Every test runs on a dark desktop, whose palette must not reach the
+    // window: light text on dark faces, as a dark desktop theme gives.
+    QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
     return RUN_ALL_TESTS();
 }

@@ -20,6 +20,13 @@
 
 namespace veltara::testing {
 
+// A control's object name: its array and element, "Option1_3".
+inline QString objectNameOf(ControlArray array, std::int16_t element) {
+    const std::string_view name = arrayName(array);
+    const QString arrayPart = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return array == ControlArray::Frame1 ? arrayPart : arrayPart + QStringLiteral("_%1").arg(element);
+}
+
 class WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override {
@@ -98,6 +105,25 @@ protected:
     // The hidden controls are no widgets: the window keeps them as data.
     std::vector<std::string> referenceItems() override { return form_->hidden().referenceItems(); }
     std::string quotation() override { return form_->hidden().quotation(); }
+
+    Picture picture() override {
+        const QImage image = form_->grab().toImage();
+        Picture picture{image.width(), image.height(), {}};
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour = image.pixelColor(x, y);
+                picture.pixels.push_back({static_cast<std::uint8_t>(colour.red()),
+                                          static_cast<std::uint8_t>(colour.green()),
+                                          static_cast<std::uint8_t>(colour.blue())});
+            }
+        }
+        return picture;
+    }
+    PictureBox placeInPicture(ControlArray array, std::int16_t element) override {
+        const QWidget* widget = control(objectNameOf(array, element));
+        const QPoint topLeft = widget->mapTo(form_.get(), QPoint(0, 0));
+        return {topLeft.x(), topLeft.y(), widget->width(), widget->height()};
+    }
 
 private:
     static std::vector<std::string> itemsOf(const QListWidget* list) {

@@ -86,6 +86,7 @@ ControlDescription planetButton(const PlanetRow& row) {
     };
     button.accessibleName = emptyButtonName(row);
     button.accessibleDescription = std::string(categoryLegend(row.category));
+    button.category = row.category;
     return button;
 }
 
@@ -96,8 +97,10 @@ ControlDescription label(std::int16_t element, TwipsRect place, Rgb colour, std:
 }
 
 ControlDescription legend(std::int16_t element, int left, Category category, std::int16_t tabIndex) {
-    return label(element, {left, 3120, 2175, 375}, categoryColour(category),
-                 std::string(categoryLegend(category)), tabIndex);
+    ControlDescription legendLabel = label(element, {left, 3120, 2175, 375}, categoryColour(category),
+                                           std::string(categoryLegend(category)), tabIndex);
+    legendLabel.category = category;
+    return legendLabel;
 }
 
 ControlDescription textBox(std::int16_t element, TwipsRect place, std::string text,

@@ -59,6 +59,8 @@ struct ControlDescription {
     std::string accessibleName = {};
     // A planet button's category, which the pupil sees as its colour.
     std::string accessibleDescription = {};
+    // The category a planet button or a legend label shows by its colour.
+    std::optional<Category> category = std::nullopt;
 
     // The message area, where the verdicts are written.
     bool isMessageArea() const { return array == ControlArray::Text1 && element == 0; }

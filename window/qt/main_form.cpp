@@ -13,6 +13,7 @@
 
 #include "accessibility.h"
 #include "answer_list.h"
+#include "control_colours.h"
 #include "fatal_error.h"
 #include "main_form_description.h"
 #include "planet_arrow_keys.h"
@@ -40,25 +41,42 @@ QString objectNameOf(const ControlDescription& control) {
     return toQt(arrayName(control.array)) + QLatin1Char('_') + QString::number(control.element);
 }
 
-// Every control is filled with its background colour. A push button's face
-// is drawn in it whole, in every state, where the style would otherwise
-// shade it; a darker edge turns black while the button has the focus and
-// thickens while it is pressed.
-void paintBackground(QWidget& widget, Rgb colour) {
-    const QColor fill = toQColor(colour);
+// The palette of a light desktop, whatever the desktop's theme: the window
+// keeps its described look, with the radio marks and the boxes light.
+QPalette lightDesktopPalette() {
+    QPalette palette(toQColor(kLightDesktop.buttonFace), toQColor(kLightDesktop.window));
+    palette.setColor(QPalette::Base, toQColor(kLightDesktop.window));
+    palette.setColor(QPalette::Text, toQColor(kLightDesktop.windowText));
+    palette.setColor(QPalette::WindowText, toQColor(kLightDesktop.buttonText));
+    palette.setColor(QPalette::ButtonText, toQColor(kLightDesktop.buttonText));
+    return palette;
+}
+
+// A control's face takes its colour whole, and every text on it the text
+// colour. A push button's face is drawn in it in every state, where the
+// style would otherwise shade it; a darker edge turns black while the
+// button has the focus and thickens while it is pressed. The colours come
+// by value: g++ 12 at -O2 read a returned one bound to a const reference
+// before it was stored.
+void paintColours(QWidget& widget, ControlColours colours) {
+    const QColor face = toQColor(colours.face);
+    const QColor text = toQColor(colours.text);
     QPalette palette = widget.palette();
-    palette.setColor(widget.backgroundRole(), fill);
+    palette.setColor(widget.backgroundRole(), face);
+    for (const QPalette::ColorRole role : {widget.foregroundRole(), QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(role, text);
+    }
     widget.setPalette(palette);
     if (qobject_cast<QPushButton*>(&widget) == nullptr) {
         widget.setAutoFillBackground(true);
         return;
     }
     widget.setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+        QStringLiteral("QPushButton { background-color: %1; color: %3; border: 1px solid %2;"
                        " border-radius: 3px; }"
                        " QPushButton:focus { border: 2px solid black; }"
                        " QPushButton:pressed { border: 3px solid %2; }")
-            .arg(fill.name(), fill.darker(160).name()));
+            .arg(face.name(), face.darker(160).name(), text.name()));
 }
 
 QFont windowFont(const FontDescription& font) {
@@ -99,7 +117,8 @@ MainForm::MainForm() {
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsAt96Dpi(form.clientWidth), twipsToPixelsAt96Dpi(form.clientHeight));
     setFont(windowFont(form.font));
-    paintBackground(*this, form.background);
+    setPalette(lightDesktopPalette());
+    paintColours(*this, windowColours(form, kLightDesktop, false));
 
     // The frame comes before its planet buttons in the description.
     QWidget* frame = nullptr;
@@ -182,9 +201,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     }
     widget->setObjectName(objectNameOf(control));
     widget->setGeometry(toPixels(control.place));
-    if (control.background) {
-        paintBackground(*widget, *control.background);
-    }
+    paintColours(*widget, controlColours(control, kLightDesktop, false));
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     makeAccessible(*widget, control);
     return widget;

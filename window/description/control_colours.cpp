@@ -1,0 +1,51 @@
+#include "control_colours.h"
+
+namespace veltara {
+
+namespace {
+
+bool isBox(const ControlDescription& control) {
+    return control.kind == ControlKind::TextBox || control.kind == ControlKind::ListBox;
+}
+
+ControlColours described(std::optional<Rgb> background, bool box, const DesktopColours& desktop) {
+    if (background) {
+        return {*background, kTextOnDescribedColour, std::nullopt};
+    }
+    return box ? ControlColours{desktop.window, desktop.windowText, std::nullopt}
+               : ControlColours{desktop.buttonFace, desktop.buttonText, std::nullopt};
+}
+
+}  // namespace
+
+ControlColours controlColours(const ControlDescription& control, const DesktopColours& desktop,
+                              bool highContrast) {
+    if (!highContrast) {
+        return described(control.background, isBox(control), desktop);
+    }
+    ControlColours colours = isBox(control)
+                                 ? ControlColours{desktop.window, desktop.windowText, std::nullopt}
+                                 : ControlColours{desktop.buttonFace, desktop.buttonText, std::nullopt};
+    if (control.category) {
+        colours.categoryMark = categoryColour(*control.category);
+    }
+    return colours;
+}
+
+ControlColours windowColours(const WindowDescription& window, const DesktopColours& desktop,
+                             bool highContrast) {
+    if (highContrast) {
+        return {desktop.buttonFace, desktop.buttonText, std::nullopt};
+    }
+    return described(window.background, false, desktop);
+}
+
+TwipsRect categoryMarkPlace(const ControlDescription& control) {
+    constexpr int kSide = 120;  // 8 pixels at 96 DPI
+    if (control.kind == ControlKind::OptionButton) {
+        return {control.place.width - kSide - 60, (control.place.height - kSide) / 2, kSide, kSide};
+    }
+    return {90, 75, kSide, kSide};  // beside the caption's first line
+}
+
+}  // namespace veltara
