@@ -242,7 +242,7 @@ TwipsRect textPart(const ControlDescription& control) {
     const TwipsRect& place = control.place;
     switch (control.kind) {
     case ControlKind::Label:
-        return {240, 0, place.width - 300, place.height};
+        return {60, 0, place.width - 120, 285};
     case ControlKind::Frame:
         return {180, 0, 1470, 240};  // the start of the caption
     case ControlKind::OptionButton:

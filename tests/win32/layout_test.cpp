@@ -5,6 +5,7 @@
 #include "main_form_description.h"
 #include "win32_exercise_controls.h"
 #include "win32_fixture.h"
+#include "window_scenarios.h"
 #include "win32_text.h"
 
 namespace veltara::testing {
@@ -70,6 +71,8 @@ TEST_F(Layout, ColoursShowWhereNoTextIs) {
     }
     EXPECT_EQ(pixel(form().window(), 2, 2), RGB(192, 192, 255));
 }
+
+TEST_F(Layout, EveryTextReadsAgainstItsFace) { everyTextReadsAgainstItsFace(*this); }
 
 TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
     RECT client{};

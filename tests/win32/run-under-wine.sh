@@ -6,9 +6,11 @@ set -euo pipefail
 
 wine=$(command -v wine64 || true)
 [ -n "$wine" ] || wine=/usr/lib/wine/wine64
-# VELTARA_WINE_DPI sets the screen's DPI, in a prefix of its own.
+# VELTARA_WINE_DPI sets the screen's DPI, and VELTARA_WINE_THEME=classic
+# turns Wine's visual style off, each in a prefix of its own.
 dpi="${VELTARA_WINE_DPI:-96}"
-export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)-dpi${dpi}}"
+theme="${VELTARA_WINE_THEME:-}"
+export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)-dpi${dpi}${theme:+-$theme}}"
 export WINEDEBUG=-all
 # No Mono or Gecko installers: the prefix needs neither, and there is no network.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,6 +31,10 @@ if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
             "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" \
                 /f >/dev/null 2>&1
+            if [ "$theme" = classic ]; then
+                "$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+                    /v ThemeActive /d 0 /f >/dev/null 2>&1
+            fi
             "${wine%64}server" -w 2>/dev/null || "$(dirname "$wine")/wineserver" -w || true
             touch "$WINEPREFIX/.veltara-ready"
         fi

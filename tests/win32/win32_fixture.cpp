@@ -1,6 +1,7 @@
 #include "win32_fixture.h"
 
 #include <array>
+#include <string_view>
 
 #include "message_loop.h"
 #include "win32_exercise_controls.h"
@@ -8,8 +9,34 @@
 
 namespace veltara::testing {
 
+namespace {
+
+bool highContrastOn = false;
+
+BOOL WINAPI systemParametersInfoAnswering(UINT action, UINT size, void* value, UINT update) {
+    if (action == SPI_GETHIGHCONTRAST && value != nullptr) {
+        auto* contrast = static_cast<HIGHCONTRASTW*>(value);
+        contrast->dwFlags = highContrastOn ? HCF_HIGHCONTRASTON | HCF_AVAILABLE : HCF_AVAILABLE;
+        contrast->lpszDefaultScheme = nullptr;
+        return TRUE;
+    }
+    return SystemParametersInfoW(action, size, value, update);
+}
+
+FARPROC resolveAnsweringHighContrast(const wchar_t* library, const char* name) {
+    if (std::string_view(name) == "SystemParametersInfoW") {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&systemParametersInfoAnswering));
+    }
+    return resolveSystemFunction(library, name);
+}
+
+}  // namespace
+
+void Win32WindowTest::answerHighContrast(bool on) { highContrastOn = on; }
+
 void Win32WindowTest::SetUp() {
-    form_ = std::make_unique<MainForm>();
+    highContrastOn = false;
+    form_ = std::make_unique<MainForm>(&resolveAnsweringHighContrast);
     ShowWindow(form_->window(), SW_SHOWNORMAL);
     SetForegroundWindow(form_->window());
     UpdateWindow(form_->window());
@@ -172,6 +199,48 @@ COLORREF Win32WindowTest::pixel(HWND target, int x, int y) const {
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(target, dc);
     return colour;
+}
+
+// The screen's own pixels, where the window stands on top of all.
+Picture Win32WindowTest::picture() {
+    RedrawWindow(form_->window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pump();
+    RECT client{};
+    GetClientRect(form_->window(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(form_->window(), &origin);
+    Picture picture{client.right, client.bottom, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* pixel = static_cast<const std::uint8_t*>(bits);
+    for (int i = 0; i < picture.width * picture.height; ++i, pixel += 4) {
+        picture.pixels.push_back({pixel[2], pixel[1], pixel[0]});
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+PictureBox Win32WindowTest::placeInPicture(ControlArray array, std::int16_t element) {
+    RECT place{};
+    GetWindowRect(control(array, element), &place);
+    MapWindowPoints(nullptr, form_->window(), reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right - place.left, place.bottom - place.top};
 }
 
 }  // namespace veltara::testing

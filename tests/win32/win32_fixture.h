@@ -55,6 +55,13 @@ protected:
     RECT placeOf(HWND target) const;
     COLORREF pixel(HWND target, int x, int y) const;
 
+    Picture picture() override;
+    PictureBox placeInPicture(ControlArray array, std::int16_t element) override;
+
+    // What the window hears when it asks whether high contrast is on, as
+    // a pupil's Windows would answer: Wine always says it is off.
+    static void answerHighContrast(bool on);
+
 private:
     static std::vector<std::string> itemsOf(HWND list);
 

@@ -41,11 +41,12 @@ ControlColours windowColours(const WindowDescription& window, const DesktopColou
 }
 
 TwipsRect categoryMarkPlace(const ControlDescription& control) {
-    constexpr int kSide = 120;  // 8 pixels at 96 DPI
+    constexpr int kSide = 105;  // 7 pixels at 96 DPI
     if (control.kind == ControlKind::OptionButton) {
         return {control.place.width - kSide - 60, (control.place.height - kSide) / 2, kSide, kSide};
     }
-    return {90, 75, kSide, kSide};  // beside the caption's first line
+    // The widest legend's caption leaves no room beside it: a bar under it.
+    return {control.place.width / 4, control.place.height - 75, control.place.width / 2, 60};
 }
 
 }  // namespace veltara

@@ -6,7 +6,7 @@
 //   the desktop's window and window-text colours, always as a pair.
 //   In high contrast the pupil's own colours win: boxes take the window
 //   pair, everything else the button pair, and a planet button or a legend
-//   label shows its category by a small mark of the category's colour,
+//   label shows its category by a mark of the category's colour,
 //   outlined in the text colour, in place of a coloured face.
 #pragma once
 
@@ -49,7 +49,7 @@ ControlColours windowColours(const WindowDescription& window, const DesktopColou
 
 // Where a category mark stands, from its control's top-left corner: a small
 // square at the right end of a planet button, past the longest caption, and
-// at the left end of a legend label, before its centred caption.
+// a bar under a legend label's caption.
 TwipsRect categoryMarkPlace(const ControlDescription& control);
 
 }  // namespace veltara

@@ -106,9 +106,25 @@ std::optional<ArrowKey> arrowKeyOf(WPARAM key) {
     }
 }
 
+Rgb toRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
+
+RECT toRect(const TwipsRect& place, UINT dpi) {
+    return {toPixels(place.left, dpi), toPixels(place.top, dpi), toPixels(place.right(), dpi),
+            toPixels(place.bottom(), dpi)};
+}
+
 }  // namespace
 
-MainForm::MainForm(FunctionResolver resolve) : dpi_(resolve) {
+// The high-contrast query goes through the resolver so that a test can
+// answer it: Wine always says high contrast is off.
+MainForm::MainForm(FunctionResolver resolve)
+    : dpi_(resolve),
+      systemParametersInfo_(findFunction<SystemParametersInfoFunction>(
+          resolve, L"user32.dll", "SystemParametersInfoW")) {
+    if (systemParametersInfo_ == nullptr) {
+        systemParametersInfo_ = &SystemParametersInfoW;
+    }
+    followDesktopColours();
     registerWindowClass(&MainForm::windowProcedure);
     const WindowDescription& form = mainFormDescription();
     window_ = CreateWindowExW(0, kWindowClass, widen(form.caption).c_str(), kWindowStyle,
@@ -192,6 +208,10 @@ void MainForm::createControls() {
             SetWindowSubclass(created, &MainForm::messageProcedure, 0, self);
             break;
         case ControlKind::Label:
+            if (described.category) {
+                SetWindowSubclass(created, &MainForm::labelProcedure, 0, self);
+            }
+            break;
         case ControlKind::CommandButton:
             break;
         }
@@ -201,6 +221,7 @@ void MainForm::createControls() {
 void MainForm::applyDpi(UINT dpi) {
     const WindowDescription& form = mainFormDescription();
     const FontDescription& font = form.font;
+    currentDpi_ = dpi;
     HFONT previous = font_;
     font_ = CreateFontW(-MulDiv(font.points, static_cast<int>(dpi), 72), 0, 0, 0, font.weight,
                         font.italic, font.underline, font.strikeOut, RUSSIAN_CHARSET,
@@ -248,15 +269,23 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
         return onControlColour(message, reinterpret_cast<HDC>(wParam),
                                reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        followDesktopColours();
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DRAWITEM:
         drawClearButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(window_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush(mainFormDescription().background));
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 brush(windowColours(mainFormDescription(), desktop_, highContrast_).face));
         return 1;
     }
     case WM_NEXTDLGCTL: {
@@ -361,31 +390,68 @@ void MainForm::onPlanetClicked(std::int16_t element) {
 
 LRESULT MainForm::onControlColour(UINT message, HDC dc, HWND control) {
     const BuiltControl* built = find(control);
-    if (built != nullptr && built->description->background) {
-        SetBkColor(dc, toColorRef(*built->description->background));
-        return reinterpret_cast<LRESULT>(brush(*built->description->background));
+    if (built == nullptr) {
+        return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
     }
-    if (built != nullptr && built->description->kind == ControlKind::TextBox) {
-        // A read-only box keeps the colours of one the pupil could type in.
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const ControlColours colours = coloursOf(*built->description);
+    SetTextColor(dc, toColorRef(colours.text));
+    SetBkColor(dc, toColorRef(colours.face));
+    return reinterpret_cast<LRESULT>(brush(colours.face));
+}
+
+void MainForm::followDesktopColours() {
+    desktop_ = {toRgb(GetSysColor(COLOR_WINDOW)), toRgb(GetSysColor(COLOR_WINDOWTEXT)),
+                toRgb(GetSysColor(COLOR_BTNFACE)), toRgb(GetSysColor(COLOR_BTNTEXT))};
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    highContrast_ = systemParametersInfo_(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    if (window_ != nullptr) {
+        // The controls hear of the change too, as top-level windows must tell them.
+        for (const BuiltControl& built : built_) {
+            SendMessageW(built.window, WM_SYSCOLORCHANGE, 0, 0);
+        }
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
-    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+}
+
+ControlColours MainForm::coloursOf(const ControlDescription& control) const {
+    return controlColours(control, desktop_, highContrast_);
+}
+
+// A small square of the category's colour, outlined in the text colour, where
+// high contrast takes the coloured face away.
+void MainForm::drawCategoryMark(HWND control) const {
+    const BuiltControl* built = find(control);
+    if (built == nullptr) {
+        return;
+    }
+    const ControlColours colours = coloursOf(*built->description);
+    if (!colours.categoryMark) {
+        return;
+    }
+    const RECT mark = toRect(categoryMarkPlace(*built->description), currentDpi_);
+    HDC dc = GetDC(control);
+    FillRect(dc, &mark, brush(*colours.categoryMark));
+    FrameRect(dc, &mark, brush(colours.text));
+    ReleaseDC(control, dc);
 }
 
 void MainForm::drawClearButton(const DRAWITEMSTRUCT& item) {
     const BuiltControl* built = find(item.hwndItem);
-    if (built == nullptr || !built->description->background) {
+    if (built == nullptr) {
         return;
     }
+    const ControlColours colours = coloursOf(*built->description);
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, brush(*built->description->background));
+    FillRect(item.hDC, &face, brush(colours.face));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const std::wstring caption = windowText(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(item.hDC, toColorRef(colours.text));
     const HGDIOBJ previous = SelectObject(item.hDC, font_);
     RECT text = face;
     if (pressed) {
@@ -400,7 +466,7 @@ void MainForm::drawClearButton(const DRAWITEMSTRUCT& item) {
     }
 }
 
-HBRUSH MainForm::brush(Rgb colour) {
+HBRUSH MainForm::brush(Rgb colour) const {
     auto& slot = brushes_[colourKey(colour)];
     if (slot == nullptr) {
         slot = CreateSolidBrush(toColorRef(colour));
@@ -430,9 +496,9 @@ LRESULT CALLBACK MainForm::frameProcedure(HWND window, UINT message, WPARAM wPar
         RECT client{};
         GetClientRect(window, &client);
         const BuiltControl* built = formOf(form)->find(window);
-        if (built != nullptr && built->description->background) {
+        if (built != nullptr) {
             FillRect(reinterpret_cast<HDC>(wParam), &client,
-                     formOf(form)->brush(*built->description->background));
+                     formOf(form)->brush(formOf(form)->coloursOf(*built->description).face));
             return 1;
         }
         break;
@@ -482,8 +548,19 @@ LRESULT CALLBACK MainForm::planetProcedure(HWND window, UINT message, WPARAM wPa
         InvalidateRect(window, nullptr, TRUE);
         return result;
     }
+    case WM_SETTEXT:
+    case BM_SETCHECK:
+    case BM_SETSTATE: {
+        // The button may draw itself at once, without its category mark.
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (formOf(form)->highContrast_) {
+            InvalidateRect(window, nullptr, TRUE);
+        }
+        return result;
+    }
     case WM_PAINT: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        formOf(form)->drawCategoryMark(window);
         // The button marks the focus round its caption; an empty one gets
         // its mark round its face.
         if (GetFocus() == window && GetWindowTextLengthW(window) == 0) {
@@ -500,6 +577,15 @@ LRESULT CALLBACK MainForm::planetProcedure(HWND window, UINT message, WPARAM wPa
         break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainForm::labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR form) {
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (message == WM_PAINT) {
+        formOf(form)->drawCategoryMark(window);
+    }
+    return result;
 }
 
 void MainForm::movePlanetFocus(HWND from, ArrowKey key) {

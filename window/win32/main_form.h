@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "control_colours.h"
 #include "main_form_description.h"
 #include "ordering_exercise.h"
 #include "planet_arrow_keys.h"
@@ -20,7 +21,8 @@ namespace veltara {
 
 class MainForm {
 public:
-    // The DPI functions are found through `resolve`.
+    // The DPI functions and the high-contrast query are found through
+    // `resolve`.
     explicit MainForm(FunctionResolver resolve = &resolveSystemFunction);
     ~MainForm();
     MainForm(const MainForm&) = delete;
@@ -46,6 +48,8 @@ private:
                                              LPARAM lParam, UINT_PTR id, DWORD_PTR form);
     static LRESULT CALLBACK planetProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam, UINT_PTR id, DWORD_PTR form);
+    static LRESULT CALLBACK labelProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam, UINT_PTR id, DWORD_PTR form);
     static LRESULT CALLBACK answerListProcedure(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam, UINT_PTR id, DWORD_PTR form);
 
@@ -54,11 +58,16 @@ private:
     void applyDpi(UINT dpi);
     void onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
+    // Reads the desktop's colours and whether high contrast is on, and
+    // draws everything anew in them.
+    void followDesktopColours();
+    ControlColours coloursOf(const ControlDescription& control) const;
+    void drawCategoryMark(HWND control) const;
     void drawClearButton(const DRAWITEMSTRUCT& item);
     void onPlanetClicked(std::int16_t element);
     void movePlanetFocus(HWND from, ArrowKey key);
     const BuiltControl* find(HWND window) const;
-    HBRUSH brush(Rgb colour);
+    HBRUSH brush(Rgb colour) const;
     // Runs one handler; an error from a control operation ends the program.
     void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
 
@@ -68,8 +77,13 @@ private:
     HWND planetTakingFocus_ = nullptr;
     HFONT font_ = nullptr;
     WindowDpi dpi_;
+    UINT currentDpi_ = USER_DEFAULT_SCREEN_DPI;
+    using SystemParametersInfoFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT);
+    SystemParametersInfoFunction systemParametersInfo_;
+    DesktopColours desktop_ = kLightDesktop;
+    bool highContrast_ = false;
     std::vector<BuiltControl> built_;
-    std::map<std::uint32_t, HBRUSH> brushes_;
+    mutable std::map<std::uint32_t, HBRUSH> brushes_;
     Win32Controls controls_;
     Win32ExerciseControls exerciseControls_{controls_};
     OrderingExercise exercise_{exerciseControls_};

@@ -1,0 +1,119 @@
+// The window under the desktop's own colours, as a high-contrast colour set
+// gives them, with high contrast off and on: every text reads on its face,
+// and in high contrast the faces take the desktop's colours while each
+// category shows by its mark.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <uxtheme.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <tuple>
+
+#include "control_colours.h"
+#include "win32_fixture.h"
+#include "window_scenarios.h"
+
+namespace veltara::testing {
+namespace {
+
+struct ContrastSet {
+    const char* name;
+    DesktopColours colours;
+};
+
+const ContrastSet kBlackSet{"Black", {{0, 0, 0}, {255, 255, 0}, {0, 0, 0}, {255, 255, 0}}};
+const ContrastSet kWhiteSet{"White", {{255, 255, 255}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}}};
+
+COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+// The system's colours for one test, put back after it.
+class SystemColours {
+public:
+    explicit SystemColours(const DesktopColours& colours)
+        : wanted_{toColorRef(colours.window), toColorRef(colours.windowText),
+                  toColorRef(colours.buttonFace), toColorRef(colours.buttonText)} {
+        for (std::size_t i = 0; i < kIndices.size(); ++i) {
+            saved_.at(i) = GetSysColor(kIndices.at(i));
+        }
+        SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), wanted_.data());
+    }
+    ~SystemColours() { SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), saved_.data()); }
+    SystemColours(const SystemColours&) = delete;
+    SystemColours& operator=(const SystemColours&) = delete;
+
+    // What a visual style may answer for itself.
+    bool taken() const {
+        for (std::size_t i = 0; i < kIndices.size(); ++i) {
+            if (GetSysColor(kIndices.at(i)) != wanted_.at(i)) return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::array<int, 4> kIndices{COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                                 COLOR_BTNTEXT};
+    std::array<COLORREF, 4> wanted_;
+    std::array<COLORREF, 4> saved_{};
+};
+
+// VELTARA_PICTURES names a folder where each test keeps what it saw, as a
+// PPM file named after it: the README's picture is one of them.
+void keepPicture(const Picture& shown) {
+    const char* folder = std::getenv("VELTARA_PICTURES");
+    if (folder == nullptr) return;
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::ofstream file(std::string(folder) + "/" + name.substr(name.find('/') + 1) + ".ppm",
+                       std::ios::binary);
+    file << "P6\n" << shown.width << ' ' << shown.height << "\n255\n";
+    for (const Rgb& pixel : shown.pixels) {
+        file.put(static_cast<char>(pixel.red)).put(static_cast<char>(pixel.green)).put(static_cast<char>(pixel.blue));
+    }
+}
+
+class DesktopColourTest : public Win32WindowTest,
+                       public ::testing::WithParamInterface<std::tuple<ContrastSet, bool>> {};
+
+TEST_P(DesktopColourTest, EveryTextReadsAndEveryCategoryShows) {
+    const auto& [set, highContrast] = GetParam();
+    const SystemColours system(set.colours);
+    // Wine's visual style draws the frame's caption in its own colour, where
+    // a Windows in high contrast has none but the contrast one.
+    if (IsThemeActive() != FALSE || !system.taken()) {
+        GTEST_SKIP() << "a visual style is on: the test runs in a prefix without one";
+    }
+    answerHighContrast(highContrast);
+    SendMessageW(form().window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    pump();
+    everyTextReadsAgainstItsFace(*this);
+
+    const Picture shown = picture();
+    keepPicture(shown);
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.category) continue;
+        SCOPED_TRACE(std::string(arrayName(described.array)) + " " + std::to_string(described.element));
+        const PictureBox box = placeInPicture(described.array, described.element);
+        const PictureBox mark = partOf(box, described, categoryMarkPlace(described));
+        const Rgb middle = shown.at(mark.left + mark.width / 2, mark.top + mark.height / 2);
+        const Rgb corner = shown.at(box.left + 2, box.top + box.height - 3);
+        if (highContrast) {
+            EXPECT_EQ(middle, categoryColour(*described.category));
+            EXPECT_EQ(corner, set.colours.buttonFace);
+        } else {
+            EXPECT_EQ(corner, *described.background);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ContrastColours, DesktopColourTest,
+    ::testing::Combine(::testing::Values(kBlackSet, kWhiteSet), ::testing::Bool()),
+    [](const ::testing::TestParamInfo<std::tuple<ContrastSet, bool>>& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) ? "HighContrastOn" : "HighContrastOff");
+    });
+
+}  // namespace
+}  // namespace veltara::testing
