@@ -25,7 +25,9 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<Rgb> pixels;
-    Rgb at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y * width + x)); }
+    Rgb at(int x, int y) const {
+        return pixels.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x));
+    }
 };
 
 // The keys a pupil presses, wherever the keyboard focus is.

@@ -225,9 +225,9 @@ Picture Win32WindowTest::picture() {
     const HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();
-    const auto* pixel = static_cast<const std::uint8_t*>(bits);
-    for (int i = 0; i < picture.width * picture.height; ++i, pixel += 4) {
-        picture.pixels.push_back({pixel[2], pixel[1], pixel[0]});
+    const auto* source = static_cast<const std::uint8_t*>(bits);  // blue, green, red, unused
+    for (int i = 0; i < picture.width * picture.height; ++i, source += 4) {
+        picture.pixels.push_back({source[2], source[1], source[0]});
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
