@@ -201,6 +201,9 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
     }
     widget->setObjectName(objectNameOf(control));
     widget->setGeometry(toPixels(control.place));
+    // Set on each control: a desktop theme may give a kind of control a font
+    // of its own, which would win over the window's.
+    widget->setFont(font());
     paintColours(*widget, controlColours(control, kLightDesktop, false));
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     makeAccessible(*widget, control);
