@@ -421,7 +421,7 @@ ControlColours MainForm::coloursOf(const ControlDescription& control) const {
     return controlColours(control, desktop_, highContrast_);
 }
 
-// A small square of the category's colour, outlined in the text colour, where
+// The mark of a category's colour, outlined in the text colour, where
 // high contrast takes the coloured face away.
 void MainForm::drawCategoryMark(HWND control) const {
     const BuiltControl* built = find(control);
