@@ -4,6 +4,7 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "main_form.h"
 #include "main_form_description.h"
@@ -15,6 +16,13 @@ namespace veltara {
 namespace {
 
 AnnouncementListener announcementListener = nullptr;
+
+void announce(QAccessibleEvent& event) {
+    if (announcementListener != nullptr) {
+        announcementListener(event);
+    }
+    QAccessible::updateAccessibility(&event);
+}
 
 // A planet's button, a radio button of the frame's group. While it shows a
 // caption, the caption is its name; once chosen, the widget's accessible
@@ -74,14 +82,19 @@ public:
     explicit VerdictNotice(QPlainTextEdit& messageArea)
         : QObject(&messageArea), messageArea_(messageArea) {
         // The pupil cannot type there: every change is the exercise's, a
-        // verdict or the empty text of a fresh start.
+        // verdict or the empty text of a fresh start. The verdict is told
+        // once the choice that wrote it has been told, so that the news of
+        // the chosen button does not cut it short.
         connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] {
-            if (!text().isEmpty()) {
-                QAccessibleEvent shown(this, QAccessible::ObjectShow);
-                if (announcementListener != nullptr) {
-                    announcementListener(shown);
-                }
-                QAccessible::updateAccessibility(&shown);
+            if (!pending_) {
+                pending_ = true;
+                QTimer::singleShot(0, this, [this] {
+                    pending_ = false;
+                    if (!text().isEmpty()) {
+                        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+                        announce(shown);
+                    }
+                });
             }
         });
     }
@@ -91,6 +104,7 @@ public:
 
 private:
     QPlainTextEdit& messageArea_;
+    bool pending_ = false;
 };
 
 class VerdictNoticeAccessible final : public QAccessibleObject {
@@ -149,6 +163,25 @@ void forgetEarlyInterface(PlanetButton& button) {
 void listenToAnnouncements(AnnouncementListener listener) { announcementListener = listener; }
 
 void installAccessibleInterfaces() { QAccessible::installFactory(&ourInterface); }
+
+// Choosing empties the button's caption, which renames it, and then checks
+// it. Told as such, Orca 43 says only "selected": Qt 6.4 sends a name change
+// without the new name, which Orca cannot speak, and Orca speaks a radio
+// button's toggle as its state alone. So the change comes from a fresh
+// object, whose events no reader presents, and then the focus comes to it,
+// which every reader presents in full, once.
+void presentChoice(PlanetButton& button, const std::function<void()>& choose) {
+    if (!button.hasFocus()) {
+        choose();
+        return;
+    }
+    if (QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
+    }
+    choose();
+    QAccessibleEvent focus(&button, QAccessible::Focus);
+    announce(focus);
+}
 
 void makeAccessible(QWidget& widget, const ControlDescription& control) {
     if (!control.accessibleName.empty()) {
