@@ -80,7 +80,7 @@ orca_pid=$!
 started+=("$orca_pid")
 sleep 5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$BUILD_DIR/window/qt/veltara" \
-    >/dev/null 2>&1 &
+    >"$HOME/program.log" 2>&1 &
 program_pid=$!
 started+=("$program_pid")
 # No window manager gives the window the keyboard: it is given by hand.
@@ -91,6 +91,11 @@ for key in "${keys[@]}"; do
     xdotool key "$key"
     sleep "$delay"
 done
+
+if ! kill -0 "$program_pid" 2>/dev/null; then
+    echo "the program ended before the last key; it wrote:" >&2
+    cat "$HOME/program.log" >&2
+fi
 
 # Orca writes its log through a buffer, complete once Orca has ended. Orca
 # acts on the signal only when some event wakes it: a press of Shift.

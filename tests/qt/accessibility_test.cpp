@@ -49,8 +49,8 @@ struct Announcement {
 std::vector<Announcement> told;
 void recordAnnouncement(QAccessibleEvent& event) {
     QAccessibleInterface* source = event.accessibleInterface();
-    if (source != nullptr && (event.type() == QAccessible::Focus ||
-                              source->role() == QAccessible::Notification)) {
+    if (source != nullptr &&
+        (event.type() == QAccessible::Focus || source->role() == QAccessible::Notification)) {
         told.push_back({source->text(QAccessible::Name), event.type() == QAccessible::Focus,
                         source->state().checked != 0, QAccessible::uniqueId(source)});
     }

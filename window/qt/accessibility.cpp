@@ -4,7 +4,6 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 #include "main_form.h"
 #include "main_form_description.h"
@@ -57,7 +56,9 @@ public:
         return names;
     }
 
-    // As a press of the button: it is reported only if it selects it.
+    // As a press of the button: it is reported only if it selects it. The
+    // click may put a fresh interface in this one's place: nothing of this
+    // one is used after it.
     void doAction(const QString& action) override {
         if (action == toggleAction() || action == pressAction()) {
             if (button().isEnabled()) {
@@ -82,21 +83,21 @@ public:
     explicit VerdictNotice(QPlainTextEdit& messageArea)
         : QObject(&messageArea), messageArea_(messageArea) {
         // The pupil cannot type there: every change is the exercise's, a
-        // verdict or the empty text of a fresh start. The verdict is told
-        // once the choice that wrote it has been told, so that the news of
-        // the chosen button does not cut it short.
-        connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] {
-            if (!pending_) {
-                pending_ = true;
-                QTimer::singleShot(0, this, [this] {
-                    pending_ = false;
-                    if (!text().isEmpty()) {
-                        QAccessibleEvent shown(this, QAccessible::ObjectShow);
-                        announce(shown);
-                    }
-                });
-            }
-        });
+        // verdict or the empty text of a fresh start. A verdict is told once
+        // the click that wrote it is handled, after the news of the chosen
+        // button, which would cut it short; and once, however many signals
+        // one change gives.
+        connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] { pending_ = true; });
+        connect(
+            &messageArea, &QPlainTextEdit::textChanged, this,
+            [this] {
+                if (pending_ && !text().isEmpty()) {
+                    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+                    announce(shown);
+                }
+                pending_ = false;
+            },
+            Qt::QueuedConnection);
     }
 
     QString text() const { return messageArea_.toPlainText(); }
@@ -165,11 +166,12 @@ void listenToAnnouncements(AnnouncementListener listener) { announcementListener
 void installAccessibleInterfaces() { QAccessible::installFactory(&ourInterface); }
 
 // Choosing empties the button's caption, which renames it, and then checks
-// it. Told as such, Orca 43 says only "selected": Qt 6.4 sends a name change
-// without the new name, which Orca cannot speak, and Orca speaks a radio
-// button's toggle as its state alone. So the change comes from a fresh
-// object, whose events no reader presents, and then the focus comes to it,
-// which every reader presents in full, once.
+// it. Told as it happens, Orca 43 said only "selected": Qt 6.4 sends the name
+// change with the object where the new name belongs, which Orca cannot speak,
+// and Orca speaks a radio button's toggle as its state alone. So the change
+// happens to a fresh interface, not the one the readers hold as the focus,
+// and they pass its events over; then the focus comes to it, which every
+// reader presents in full, name, state and category, and once.
 void presentChoice(PlanetButton& button, const std::function<void()>& choose) {
     if (!button.hasFocus()) {
         choose();
