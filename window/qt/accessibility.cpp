@@ -16,6 +16,13 @@ namespace {
 
 AnnouncementListener announcementListener = nullptr;
 
+void announce(QAccessibleEvent& event) {
+    if (announcementListener != nullptr) {
+        announcementListener(event);
+    }
+    QAccessible::updateAccessibility(&event);
+}
+
 // A planet's button, a radio button of the frame's group. While it shows a
 // caption, the caption is its name; once chosen, the widget's accessible
 // name, which tells what a sighted pupil sees there. The toolkit's own
@@ -49,7 +56,9 @@ public:
         return names;
     }
 
-    // As a press of the button: it is reported only if it selects it.
+    // As a press of the button: it is reported only if it selects it. The
+    // click may put a fresh interface in this one's place: nothing of this
+    // one is used after it.
     void doAction(const QString& action) override {
         if (action == toggleAction() || action == pressAction()) {
             if (button().isEnabled()) {
@@ -74,16 +83,21 @@ public:
     explicit VerdictNotice(QPlainTextEdit& messageArea)
         : QObject(&messageArea), messageArea_(messageArea) {
         // The pupil cannot type there: every change is the exercise's, a
-        // verdict or the empty text of a fresh start.
-        connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] {
-            if (!text().isEmpty()) {
-                QAccessibleEvent shown(this, QAccessible::ObjectShow);
-                if (announcementListener != nullptr) {
-                    announcementListener(shown);
+        // verdict or the empty text of a fresh start. A verdict is told once
+        // the click that wrote it is handled, after the news of the chosen
+        // button, which would cut it short; and once, however many signals
+        // one change gives.
+        connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] { pending_ = true; });
+        connect(
+            &messageArea, &QPlainTextEdit::textChanged, this,
+            [this] {
+                if (pending_ && !text().isEmpty()) {
+                    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+                    announce(shown);
                 }
-                QAccessible::updateAccessibility(&shown);
-            }
-        });
+                pending_ = false;
+            },
+            Qt::QueuedConnection);
     }
 
     QString text() const { return messageArea_.toPlainText(); }
@@ -91,6 +105,7 @@ public:
 
 private:
     QPlainTextEdit& messageArea_;
+    bool pending_ = false;
 };
 
 class VerdictNoticeAccessible final : public QAccessibleObject {
@@ -149,6 +164,26 @@ void forgetEarlyInterface(PlanetButton& button) {
 void listenToAnnouncements(AnnouncementListener listener) { announcementListener = listener; }
 
 void installAccessibleInterfaces() { QAccessible::installFactory(&ourInterface); }
+
+// Choosing empties the button's caption, which renames it, and then checks
+// it. Told as it happens, Orca 43 said only "selected": Qt 6.4 sends the name
+// change with the object where the new name belongs, which Orca cannot speak,
+// and Orca speaks a radio button's toggle as its state alone. So the change
+// happens to a fresh interface, not the one the readers hold as the focus,
+// and they pass its events over; then the focus comes to it, which every
+// reader presents in full, name, state and category, and once.
+void presentChoice(PlanetButton& button, const std::function<void()>& choose) {
+    if (!button.hasFocus()) {
+        choose();
+        return;
+    }
+    if (QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
+    }
+    choose();
+    QAccessibleEvent focus(&button, QAccessible::Focus);
+    announce(focus);
+}
 
 void makeAccessible(QWidget& widget, const ControlDescription& control) {
     if (!control.accessibleName.empty()) {

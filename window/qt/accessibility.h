@@ -3,11 +3,14 @@
 // a sighted pupil sees on it, and each verdict announced as it is written.
 #pragma once
 
+#include <functional>
+
 class QAccessibleEvent;
 class QWidget;
 
 namespace veltara {
 
+class PlanetButton;
 struct ControlDescription;
 
 // Puts our own accessible interfaces in place: the window as a frame, the
@@ -24,5 +27,9 @@ void listenToAnnouncements(AnnouncementListener listener);
 // Gives a built control the name and description its description holds;
 // the message area besides announces each verdict written into it.
 void makeAccessible(QWidget& widget, const ControlDescription& control);
+
+// Runs the pupil's choice of a planet button and tells it to the screen
+// readers as one change: the button, with its new name and state.
+void presentChoice(PlanetButton& button, const std::function<void()>& choose);
 
 }  // namespace veltara

@@ -3,6 +3,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "accessibility.h"
+
 namespace veltara {
 
 void PlanetButton::setSelectedOff() {
@@ -12,6 +14,10 @@ void PlanetButton::setSelectedOff() {
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(true);
+}
+
+void PlanetButton::nextCheckState() {
+    presentChoice(*this, [this] { QRadioButton::nextCheckState(); });
 }
 
 bool PlanetButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }

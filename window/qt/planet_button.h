@@ -18,6 +18,7 @@ public:
     void setSelectedOff();
 
 protected:
+    void nextCheckState() override;
     bool hitButton(const QPoint& pos) const override;
     void paintEvent(QPaintEvent* event) override;
 };

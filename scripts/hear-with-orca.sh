@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Runs the Linux program under Orca on a virtual display, presses keys in it
+# and prints what Orca said, from Orca's own debug log. A manual check of
+# the screen-reader behaviour; no test runs it.
+#
+# usage: [BUILD_DIR=build/debian13/default] scripts/hear-with-orca.sh [KEY...]
+#   KEY  xdotool key names, pressed one by one (default: Tab space, which
+#        reaches the first planet and chooses it)
+# KEY_DELAY=SECONDS waits that long after each key (default 3);
+# ORCA_LOG=FILE keeps Orca's whole debug log there.
+# Needs root the first time, to install Orca and its companions.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ -z "${HEAR_WITH_ORCA_SESSION:-}" ]; then
+    build=${BUILD_DIR:-build/default}
+    if [ ! -x "$build/window/qt/veltara" ]; then
+        echo "no program at $build/window/qt/veltara: build it first" >&2
+        exit 1
+    fi
+    # shellcheck source=scripts/ensure-packages.sh
+    source scripts/ensure-packages.sh
+    ensure_packages orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core \
+        dbus-daemon dbus-bin xdotool xvfb xauth
+    # The readers get a home of their own: Orca's settings stay there, and
+    # speech-dispatcher plays to ALSA's null device, since without a sound
+    # device it blocks on its first word.
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    mkdir -p "$home/.config" "$home/run"
+    chmod 700 "$home/run"
+    echo 'pcm.!default { type null }' >"$home/.asoundrc"
+    cp -r /etc/speech-dispatcher "$home/.config/"
+    sed -i '/^ *AudioOutputMethod /d' "$home/.config/speech-dispatcher/speechd.conf"
+    echo 'AudioOutputMethod "alsa"' >>"$home/.config/speech-dispatcher/speechd.conf"
+    HEAR_WITH_ORCA_SESSION=1 BUILD_DIR="$build" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" \
+        dbus-run-session -- "$0" "$@"
+    exit
+fi
+
+# From here on, inside the private session bus.
+keys=("$@")
+if [ ${#keys[@]} -eq 0 ]; then
+    keys=(Tab space)
+fi
+delay=${KEY_DELAY:-3}
+log="$HOME/orca.log"
+
+# shellcheck source=scripts/virtual-display.sh
+source scripts/virtual-display.sh
+start_virtual_display
+started=()
+stop_started() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    # Orca starts speech-dispatcher, which outlives it.
+    pid=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+    fi
+    kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+}
+trap stop_started EXIT
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+started+=($!)
+for _ in $(seq 50); do
+    if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; then
+        break
+    fi
+    sleep 0.1
+done
+
+orca --replace --debug-file "$log" >/dev/null 2>&1 &
+orca_pid=$!
+started+=("$orca_pid")
+sleep 5
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$BUILD_DIR/window/qt/veltara" \
+    >"$HOME/program.log" 2>&1 &
+program_pid=$!
+started+=("$program_pid")
+# No window manager gives the window the keyboard: it is given by hand.
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
+xdotool windowfocus --sync "$window"
+sleep 3
+for key in "${keys[@]}"; do
+    xdotool key "$key"
+    sleep "$delay"
+done
+
+if ! kill -0 "$program_pid" 2>/dev/null; then
+    echo "the program ended before the last key; it wrote:" >&2
+    cat "$HOME/program.log" >&2
+fi
+
+# Orca writes its log through a buffer, complete once Orca has ended. Orca
+# acts on the signal only when some event wakes it: a press of Shift.
+kill "$orca_pid"
+xdotool key shift
+for _ in $(seq 100); do
+    kill -0 "$orca_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [ -n "${ORCA_LOG:-}" ]; then
+    cp "$log" "$ORCA_LOG"
+fi
+# What was said until Orca was told to end, without times and voices.
+sed -n -E "/SPEECH OUTPUT: 'Screen reader off/q; s/^.*(SPEECH OUTPUT: '.*')( ?\{.*)?$/\1/p" "$log"
