@@ -25,7 +25,11 @@ name="Debian $(cut -d. -f1 "$root/etc/debian_version") ($release)"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 cp "$deb" tests/packaging/menu_entry.py "$root/tmp/"
-in_root() { chroot "$root" /usr/bin/env DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
+# A clean environment: this machine's (a TMPDIR, say) names nothing there.
+in_root() {
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+        DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"
+}
 
 in_root apt-get update
 in_root sh -c "cd /tmp && apt install -y ./$(basename "$deb")"
