@@ -4,14 +4,8 @@ namespace veltara {
 
 namespace {
 
-bool isBox(const ControlDescription& control) {
-    return control.kind == ControlKind::TextBox || control.kind == ControlKind::ListBox;
-}
-
-ControlColours described(std::optional<Rgb> background, bool box, const DesktopColours& desktop) {
-    if (background) {
-        return {*background, kTextOnDescribedColour, std::nullopt};
-    }
+// The desktop's own pair: a box's, or a button's for everything else.
+ControlColours desktopPair(bool box, const DesktopColours& desktop) {
     return box ? ControlColours{desktop.window, desktop.windowText, std::nullopt}
                : ControlColours{desktop.buttonFace, desktop.buttonText, std::nullopt};
 }
@@ -20,13 +14,12 @@ ControlColours described(std::optional<Rgb> background, bool box, const DesktopC
 
 ControlColours controlColours(const ControlDescription& control, const DesktopColours& desktop,
                               bool highContrast) {
-    if (!highContrast) {
-        return described(control.background, isBox(control), desktop);
+    const bool box = control.kind == ControlKind::TextBox || control.kind == ControlKind::ListBox;
+    if (!highContrast && control.background) {
+        return {*control.background, kTextOnDescribedColour, std::nullopt};
     }
-    ControlColours colours = isBox(control)
-                                 ? ControlColours{desktop.window, desktop.windowText, std::nullopt}
-                                 : ControlColours{desktop.buttonFace, desktop.buttonText, std::nullopt};
-    if (control.category) {
+    ControlColours colours = desktopPair(box, desktop);
+    if (highContrast && control.category) {
         colours.categoryMark = categoryColour(*control.category);
     }
     return colours;
@@ -35,9 +28,9 @@ ControlColours controlColours(const ControlDescription& control, const DesktopCo
 ControlColours windowColours(const WindowDescription& window, const DesktopColours& desktop,
                              bool highContrast) {
     if (highContrast) {
-        return {desktop.buttonFace, desktop.buttonText, std::nullopt};
+        return desktopPair(false, desktop);
     }
-    return described(window.background, false, desktop);
+    return {window.background, kTextOnDescribedColour, std::nullopt};
 }
 
 TwipsRect categoryMarkPlace(const ControlDescription& control) {
