@@ -27,8 +27,6 @@ struct ContrastSet {
 const ContrastSet kBlackSet{"Black", {{0, 0, 0}, {255, 255, 0}, {0, 0, 0}, {255, 255, 0}}};
 const ContrastSet kWhiteSet{"White", {{255, 255, 255}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}}};
 
-COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
-
 // The system's colours for one test, put back after it.
 class SystemColours {
 public:

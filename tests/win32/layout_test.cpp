@@ -52,7 +52,6 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
 }
 
 TEST_F(Layout, ColoursShowWhereNoTextIs) {
-    const auto colourOf = [](Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); };
     for (const ControlDescription& described : mainFormDescription().controls) {
         if (!described.background || !described.visible) {
             continue;
@@ -67,7 +66,7 @@ TEST_F(Layout, ColoursShowWhereNoTextIs) {
         if (described.kind == ControlKind::OptionButton) probe = {client.right - 2, 1};
         if (described.kind == ControlKind::Frame) probe = {4, client.bottom / 2};
         if (described.kind == ControlKind::CommandButton) probe = {6, client.bottom / 2};
-        EXPECT_EQ(pixel(built, probe.x, probe.y), colourOf(*described.background));
+        EXPECT_EQ(pixel(built, probe.x, probe.y), toColorRef(*described.background));
     }
     EXPECT_EQ(pixel(form().window(), 2, 2), RGB(192, 192, 255));
 }

@@ -16,6 +16,8 @@
 
 namespace veltara::testing {
 
+inline COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
 class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override;
