@@ -43,6 +43,10 @@ public:
     // Mouse clicks, each in the middle of what it names.
     virtual void clickPlanet(int element) = 0;
     virtual void clickAnswer(int position) = 0;
+    // A double-click as the pupil's mouse gives it, in the middle of the
+    // answer list's row at a position counted from its first name; a
+    // position past the last name is the empty space below it.
+    virtual void doubleClickAnswer(int position) = 0;
     virtual void clickClear() = 0;
     virtual void press(Key key) = 0;
 

@@ -115,6 +115,18 @@ void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window) {
     EXPECT_EQ(window.answers(), namesOf({0, 5}));
 }
 
+void aDoubleClickTakesBackOneName(PupilWindow& window) {
+    choose(window, {0, 1, 2});
+    window.doubleClickAnswer(0);
+    EXPECT_EQ(window.answers(), namesOf({1, 2}));
+    EXPECT_EQ(window.caption(0), nameOf(0));
+    EXPECT_FALSE(window.answerSelected());
+    window.doubleClickAnswer(2);
+    EXPECT_EQ(window.answers(), namesOf({1, 2}));
+    window.clickAnswer(0);
+    EXPECT_EQ(window.answers(), namesOf({2}));
+}
+
 namespace {
 
 // The tab stops in their order; the planet group is one of them.
@@ -210,6 +222,45 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     EXPECT_TRUE(window.answers().empty());
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
+}
+
+namespace {
+
+bool inside(const PictureBox& box, int x, int y) {
+    return x >= box.left && x < box.left + box.width && y >= box.top && y < box.top + box.height;
+}
+
+// The first pixel outside the given boxes that differs between two pictures.
+void expectSameOutside(const Picture& before, const Picture& after, const std::vector<PictureBox>& boxes) {
+    ASSERT_EQ(after.width, before.width);
+    ASSERT_EQ(after.height, before.height);
+    for (int y = 0; y < before.height; ++y) {
+        for (int x = 0; x < before.width; ++x) {
+            const bool skipped = std::any_of(boxes.begin(), boxes.end(),
+                                             [x, y](const PictureBox& box) { return inside(box, x, y); });
+            if (!skipped && before.at(x, y) != after.at(x, y)) {
+                FAIL() << "pixel " << x << "," << y << " changed";
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void theAnswerListDrawsWithinItsFrame(PupilWindow& window) {
+    const std::vector<PictureBox> changing{window.placeInPicture(ControlArray::List1, 0),
+                                           window.placeInPicture(ControlArray::Frame1, 0),
+                                           window.placeInPicture(ControlArray::Text1, 0)};
+    const Picture before = window.picture();
+    choose(window, {0, 1, 2, 3, 4, 5, 6, 7});
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, "List1_0"));
+    for (int count = 8; count > 3; --count) {
+        SCOPED_TRACE(std::to_string(count) + " names, the last taken back");
+        window.press(Key::End);
+        window.clickAnswer(count - 1);
+        ASSERT_EQ(window.answers().size(), static_cast<std::size_t>(count - 1));
+        ASSERT_NO_FATAL_FAILURE(expectSameOutside(before, window.picture(), changing));
+    }
 }
 
 double contrastOf(Rgb first, Rgb second) {

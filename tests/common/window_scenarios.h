@@ -18,6 +18,9 @@ void takingBackByMouseRestoresThatPlanet(PupilWindow& window);
 void theStillSelectedButtonWaitsForAnotherPress(PupilWindow& window);
 void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window);
 void aButtonLeavingTheSelectionReportsNothing(PupilWindow& window);
+// A double-click on a name takes back that name alone, one below the last
+// name takes nothing, and a click after it takes back as a click does.
+void aDoubleClickTakesBackOneName(PupilWindow& window);
 // With the keyboard alone, from the start, after a take-back, after a
 // verdict and after "Чисти": Tab reaches the planets, the arrow keys reach
 // any one of them choosing nothing on the way, Space chooses it; in the
@@ -28,6 +31,12 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window);
 // its control's face by at least 4.5:1, at start and with a name in the
 // answer list.
 void everyTextReadsAgainstItsFace(PupilWindow& window);
+
+// The answer list filled past its height, scrolled to its end, then
+// emptied from the end until it needs no scroll bar: after each step the
+// window outside the list is drawn as before, but for the planets and the
+// message area, which the steps change.
+void theAnswerListDrawsWithinItsFrame(PupilWindow& window);
 
 // The luminance contrast of two colours, 1 to 21.
 double contrastOf(Rgb first, Rgb second);

@@ -19,6 +19,10 @@ TEST_F(Exercise, AChosenButtonIsClickableAnywhereAndOnlyTakesTheSelection) {
 
 TEST_F(Exercise, TakingBackByMouseRestoresThatPlanet) { takingBackByMouseRestoresThatPlanet(*this); }
 
+TEST_F(Exercise, ADoubleClickTakesBackOneName) { aDoubleClickTakesBackOneName(*this); }
+
+TEST_F(Exercise, TheAnswerListDrawsWithinItsFrame) { theAnswerListDrawsWithinItsFrame(*this); }
+
 TEST_F(Exercise, TheStillSelectedButtonWaitsForAnotherPress) {
     theStillSelectedButtonWaitsForAnotherPress(*this);
 }

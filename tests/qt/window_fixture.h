@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,6 +61,16 @@ protected:
                           at.isNull() ? widget->rect().center() : at);
     }
 
+    // Through the window, as the platform delivers the mouse: Qt itself
+    // makes the second press a double-click, as it does for the pupil's.
+    void doubleClickAnswer(int position) override {
+        QListWidget* list = answerList();
+        const QRect first = list->visualItemRect(list->item(0));
+        const QPoint at = first.center() + QPoint(0, position * first.height());
+        QTest::mouseDClick(form_->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                           list->viewport()->mapTo(form_.get(), at));
+    }
+
     void clickAnswer(int row) override {
         QListWidget* list = answerList();
         const QRect item = list->visualItemRect(list->item(row));
@@ -106,8 +117,14 @@ protected:
     std::vector<std::string> referenceItems() override { return form_->hidden().referenceItems(); }
     std::string quotation() override { return form_->hidden().quotation(); }
 
+    // What the window shows: its backing store, once every pending paint
+    // is done. A fresh rendering (grab) would hide what the paints left.
     Picture picture() override {
-        const QImage image = form_->grab().toImage();
+        QCoreApplication::processEvents();
+        const QPaintDevice* shown = form_->backingStore()->paintDevice();
+        const QImage image = shown->devType() == QInternal::Image
+                                 ? *static_cast<const QImage*>(shown)
+                                 : form_->grab().toImage();
         Picture picture{image.width(), image.height(), {}};
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {

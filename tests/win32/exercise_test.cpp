@@ -21,6 +21,10 @@ TEST_F(Exercise, TakingBackByMouseRestoresThatPlanet) {
     EXPECT_EQ(answers(), before);
 }
 
+TEST_F(Exercise, ADoubleClickTakesBackOneName) { aDoubleClickTakesBackOneName(*this); }
+
+TEST_F(Exercise, TheAnswerListDrawsWithinItsFrame) { theAnswerListDrawsWithinItsFrame(*this); }
+
 TEST_F(Exercise, TheStillSelectedButtonWaitsForAnotherPress) {
     theStillSelectedButtonWaitsForAnotherPress(*this);
 }

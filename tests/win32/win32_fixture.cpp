@@ -85,6 +85,17 @@ void sendClick() {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Two clicks at once: the system makes the second press a double-click,
+// as it does for the pupil's within the double-click time.
+void sendDoubleClick() {
+    std::array<INPUT, 4> inputs{};
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void sendKey(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -113,6 +124,19 @@ void Win32WindowTest::clickAnswer(int position) {
     SendMessageW(answerList(), LB_GETITEMRECT, static_cast<WPARAM>(position),
                  reinterpret_cast<LPARAM>(&item));
     click(answerList(), {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}
+
+void Win32WindowTest::doubleClickAnswer(int position) {
+    const auto rowHeight = static_cast<int>(SendMessageW(answerList(), LB_GETITEMHEIGHT, 0, 0));
+    const auto top = static_cast<int>(SendMessageW(answerList(), LB_GETTOPINDEX, 0, 0));
+    RECT client{};
+    GetClientRect(answerList(), &client);
+    POINT at{client.right / 2, (position - top) * rowHeight + rowHeight / 2};
+    ClientToScreen(answerList(), &at);
+    SetCursorPos(at.x, at.y);
+    pump();
+    sendDoubleClick();
+    pump();
 }
 
 void Win32WindowTest::pressKey(WORD key, bool shift) {

@@ -37,6 +37,7 @@ protected:
     void click(HWND target, POINT at = {-1, -1});
     void clickPlanet(int element) override { click(planet(element)); }
     void clickAnswer(int position) override;
+    void doubleClickAnswer(int position) override;
     void clickClear() override { click(clearButton()); }
     void pressKey(WORD key, bool shift = false);
     void press(Key key) override;

@@ -3,7 +3,8 @@
 // Down, a typed letter) move the current item only, and Space selects the
 // item under the mark. A mouse press selects the item under it; dragging
 // selects nothing more. Every change of the selection is a click on the
-// list, so a selection is a take-back.
+// list, so a selection is a take-back. A double-click takes back one name:
+// its second press selects nothing.
 #pragma once
 
 #include <QListWidget>
@@ -17,6 +18,8 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 };
 
 }  // namespace veltara
