@@ -1,7 +1,11 @@
-// An error in a control operation while a handler runs ends the program with
-// a report, rather than unwinding through the event loop.
+// An error while the window is built, or in a control operation while a
+// handler runs, ends the program with a report, rather than unwinding
+// through the event loop or into std::terminate.
 #include <QProcess>
 
+#include <stdexcept>
+
+#include "fatal_error.h"
 #include "main_form_description.h"
 #include "window_fixture.h"
 
@@ -18,6 +22,12 @@ TEST_F(FatalError, AControlThatFailsEndsTheProgramWithAReport) {
             click(planet(0));
         },
         ::testing::ExitedWithCode(1), "Option1 element 12 no longer exists");
+}
+
+TEST(FatalErrorAtStart, AWindowThatCannotBeBuiltEndsTheProgramWithAReport) {
+    EXPECT_EXIT(builtOrFatal([]() -> int { throw std::runtime_error("Option1 element 3 cannot be created"); }),
+                ::testing::ExitedWithCode(1),
+                fatalErrorReport("Option1 element 3 cannot be created"));
 }
 
 // The program takes no arguments, the toolkit's own options included: told

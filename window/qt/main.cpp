@@ -1,7 +1,9 @@
 // Starts the exercise: shows the main window and runs until it is closed.
 #include <QApplication>
+#include <memory>
 
 #include "desktop_integration.h"
+#include "fatal_error.h"
 #include "main_form.h"
 #include "qt_style.h"
 #include "toolkit_start.h"
@@ -17,7 +19,7 @@ int main(int argc, char* argv[]) {
     start.succeeded();
     veltara::integrateWithDesktop(app);
     veltara::useExerciseStyle();
-    veltara::MainForm form;
-    form.show();
+    const auto form = veltara::builtOrFatal([] { return std::make_unique<veltara::MainForm>(); });
+    form->show();
     return QApplication::exec();
 }
