@@ -120,7 +120,11 @@ protected:
     // What the window shows: its backing store, once every pending paint
     // is done. A fresh rendering (grab) would hide what the paints left.
     Picture picture() override {
-        QCoreApplication::processEvents();
+        // A view lays its items out on a timer, and the paint it asks for
+        // then is one more pass of the loop away.
+        for (int pass = 0; pass < 3; ++pass) {
+            QCoreApplication::processEvents();
+        }
         const QPaintDevice* shown = form_->backingStore()->paintDevice();
         const QImage image = shown->devType() == QInternal::Image
                                  ? *static_cast<const QImage*>(shown)
