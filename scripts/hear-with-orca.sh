@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Runs the Linux program under Orca on a virtual display, presses keys in it
-# and prints what Orca said, from Orca's own debug log. A manual check of
-# the screen-reader behaviour; no test runs it.
+# Runs the Linux program under Orca on a virtual display, presses keys and
+# clicks in it and prints what Orca said, from Orca's own debug log.
 #
-# usage: [BUILD_DIR=build/debian13/default] scripts/hear-with-orca.sh [KEY...]
-#   KEY  xdotool key names, pressed one by one (default: Tab space, which
-#        reaches the first planet and chooses it)
-# KEY_DELAY=SECONDS waits that long after each key (default 3);
+# usage: [BUILD_DIR=build/debian13/default] scripts/hear-with-orca.sh [ACTION...]
+#   ACTION, done one by one (default: Tab space, which reaches the first
+#   planet and chooses it):
+#     KEY          an xdotool key name, pressed
+#     click:NAME   a click on the middle of the button named NAME, as it was
+#                  named when the program had started
+#     click:       a click on the bare window, beside its title
+#     pause:SECONDS  a wait
+# KEY_DELAY=SECONDS waits that long after each key and click (default 3);
 # ORCA_LOG=FILE keeps Orca's whole debug log there.
 # Needs root the first time, to install Orca and its companions.
 set -euo pipefail
@@ -40,9 +44,9 @@ if [ -z "${HEAR_WITH_ORCA_SESSION:-}" ]; then
 fi
 
 # From here on, inside the private session bus.
-keys=("$@")
-if [ ${#keys[@]} -eq 0 ]; then
-    keys=(Tab space)
+actions=("$@")
+if [ ${#actions[@]} -eq 0 ]; then
+    actions=(Tab space)
 fi
 delay=${KEY_DELAY:-3}
 log="$HOME/orca.log"
@@ -87,8 +91,32 @@ started+=("$program_pid")
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 3
-for key in "${keys[@]}"; do
-    xdotool key "$key"
+declare -A places
+while IFS=$'\t' read -r name x y; do
+    places[$name]="$x $y"
+done < <(/usr/bin/python3 scripts/button-places.py "$program_pid")
+for action in "${actions[@]}"; do
+    case "$action" in
+    pause:*)
+        sleep "${action#pause:}"
+        continue
+        ;;
+    click:)
+        # The window's top left corner: no control stands there.
+        xdotool mousemove --window "$window" 4 4 click 1
+        ;;
+    click:*)
+        if [ -z "${places[${action#click:}]:-}" ]; then
+            echo "no button named ${action#click:}" >&2
+            exit 1
+        fi
+        # shellcheck disable=SC2086 # the place is two numbers
+        xdotool mousemove ${places[${action#click:}]} click 1
+        ;;
+    *)
+        xdotool key "$action"
+        ;;
+    esac
     sleep "$delay"
 done
 

@@ -38,8 +38,9 @@ std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
     return found;
 }
 
-// What was announced, in order: the names of the notifications shown, and
-// where the focus was told to come, with the object it came to.
+// What was announced, in order: the verdicts told (on Qt 6.8 and later as
+// announcements, before as notifications shown), and where the focus was
+// told to come, with the object it came to.
 struct Announcement {
     QString name;
     bool focus = false;
@@ -49,6 +50,12 @@ struct Announcement {
 std::vector<Announcement> told;
 void recordAnnouncement(QAccessibleEvent& event) {
     QAccessibleInterface* source = event.accessibleInterface();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event.type() == QAccessible::Announcement) {
+        told.push_back({static_cast<QAccessibleAnnouncementEvent&>(event).message()});
+        return;
+    }
+#endif
     if (source != nullptr &&
         (event.type() == QAccessible::Focus || source->role() == QAccessible::Notification)) {
         told.push_back({source->text(QAccessible::Name), event.type() == QAccessible::Focus,
