@@ -95,12 +95,17 @@ declare -A places
 while IFS=$'\t' read -r name x y; do
     places[$name]="$x $y"
 done < <(/usr/bin/python3 scripts/button-places.py "$program_pid")
+: >"$HOME/actions.log"
 for action in "${actions[@]}"; do
     case "$action" in
     pause:*)
         sleep "${action#pause:}"
         continue
         ;;
+    esac
+    # On the clock of Orca's log, to be told between what Orca said.
+    echo "$(date +%H:%M:%S.%6N) - ACTION: $action" >>"$HOME/actions.log"
+    case "$action" in
     click:)
         # The window's top left corner: no control stands there.
         xdotool mousemove --window "$window" 4 4 click 1
@@ -136,5 +141,7 @@ done
 if [ -n "${ORCA_LOG:-}" ]; then
     cp "$log" "$ORCA_LOG"
 fi
-# What was said until Orca was told to end, without times and voices.
-sed -n -E "/SPEECH OUTPUT: 'Screen reader off/q; s/^.*(SPEECH OUTPUT: '.*')( ?\{.*)?$/\1/p" "$log"
+# What was said until Orca was told to end, without voices, and each action
+# where it came; then without the times.
+sed -n -E "/SPEECH OUTPUT: 'Screen reader off/q; s/^([0-9:.]+) - .*(SPEECH OUTPUT: '.*')( ?\{.*)?$/\1 - \2/p" "$log" |
+    sort -s -k1,1 - "$HOME/actions.log" | sed -E 's/^[0-9:.]+ - //'
