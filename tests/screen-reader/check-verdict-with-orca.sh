@@ -7,8 +7,10 @@
 #
 # usage: [BUILD_DIR=build/debian13/default] check-verdict-with-orca.sh [PAUSE...]
 #   PAUSE  seconds the pupil waits after the first Tab and Space, before and
-#          after each thirteenth pick (default: 1 8); the other picks come
-#          0.6 s apart, the keys of the take-back 1 s apart.
+#          after each thirteenth pick (default: 1 8); after a thirteenth
+#          pick, at least 3 s, as a pupil who listens for the verdict does,
+#          which gives Orca the time to say it when the machine is busy. The
+#          other picks come 0.6 s apart, the keys of the take-back 1 s apart.
 # Needs root the first time (scripts/hear-with-orca.sh installs Orca).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -41,16 +43,17 @@ if [ ${#paces[@]} -eq 0 ]; then
 fi
 failed=0
 for pause in "${paces[@]}"; do
+    listen=$(awk -v pause="$pause" 'BEGIN { print (pause > 3 ? pause : 3) }')
     actions=(click: pause:1 Tab "pause:$pause" space "pause:$pause")
     # Меркурий is chosen; the rest in distance order but the last two swapped.
     for planet in Венера Земя Марс Цеpера Юпитер Сатурн Уран Нептун Плутон Хаумея; do
         actions+=("click:$planet" pause:0.6)
     done
-    actions+=(click:Ерида "pause:$pause" click:Макемаке "pause:$pause")
+    actions+=(click:Ерида "pause:$pause" click:Макемаке "pause:$listen")
     # Into the answer list; Ерида, the last but one, taken back; into the
     # planets again, at Макемаке, the selected one; up to Ерида, chosen.
     actions+=(Tab pause:1 End pause:1 Up pause:1 space pause:1 shift+Tab pause:1 Up "pause:$pause"
-              space "pause:$pause" pause:2)
+              space "pause:$listen")
     heard=$(KEY_DELAY=0 scripts/hear-with-orca.sh "${actions[@]}")
     # The wrong verdict after the click on Макемаке, the right one after the
     # last Space.
