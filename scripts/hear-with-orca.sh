@@ -60,11 +60,6 @@ stop_started() {
     for pid in "${started[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    # Orca starts speech-dispatcher, which outlives it.
-    pid=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
     kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
 }
 trap stop_started EXIT
@@ -79,9 +74,20 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-orca --replace --debug-file "$log" >/dev/null 2>&1 &
-orca_pid=$!
-started+=("$orca_pid")
+# Orca in a process namespace of its own. Orca refuses to start while any
+# other Orca of the same user runs on the machine, and "orca --replace" kills
+# them all, another session's included, whose Orca then loses the end of
+# its log: what it said last. There it sees none, and the speech-dispatcher
+# it starts ends with it.
+unshare --pid --fork --mount-proc --kill-child orca --debug-file "$log" >/dev/null 2>&1 &
+namespace_pid=$!
+started+=("$namespace_pid")
+orca_pid=""
+for _ in $(seq 50); do
+    orca_pid=$(pgrep -P "$namespace_pid" || true)
+    [ -n "$orca_pid" ] && break
+    sleep 0.1
+done
 sleep 5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$BUILD_DIR/window/qt/veltara" \
     >"$HOME/program.log" 2>&1 &
@@ -129,15 +135,24 @@ if ! kill -0 "$program_pid" 2>/dev/null; then
     echo "the program ended before the last key; it wrote:" >&2
     cat "$HOME/program.log" >&2
 fi
+if [ -z "$orca_pid" ] || ! kill -0 "$orca_pid" 2>/dev/null; then
+    echo "Orca ended before the last key: what it said is not known" >&2
+    exit 1
+fi
 
-# Orca writes its log through a buffer, complete once Orca has ended. Orca
-# acts on the signal only when some event wakes it: a press of Shift.
+# Orca writes its log through a buffer, complete only once Orca has ended:
+# a log read before would lack what was said last. Orca acts on the signal
+# only when some event wakes it: a press of Shift.
 kill "$orca_pid"
 xdotool key shift
-for _ in $(seq 100); do
-    kill -0 "$orca_pid" 2>/dev/null || break
+for _ in $(seq 600); do
+    kill -0 "$namespace_pid" 2>/dev/null || break
     sleep 0.1
 done
+if kill -0 "$namespace_pid" 2>/dev/null; then
+    echo "Orca did not end within a minute: its log is not complete" >&2
+    exit 1
+fi
 if [ -n "${ORCA_LOG:-}" ]; then
     cp "$log" "$ORCA_LOG"
 fi
