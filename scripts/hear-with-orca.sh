@@ -78,8 +78,15 @@ done
 # other Orca of the same user runs on the machine, and "orca --replace" kills
 # them all, another session's included, whose Orca then loses the end of
 # its log: what it said last. There it sees none, and the speech-dispatcher
-# it starts ends with it.
-unshare --pid --fork --mount-proc --kill-child orca --debug-file "$log" >/dev/null 2>&1 &
+# it starts ends with it. Its own /proc is mounted private, which needs "/"
+# to be a mount; in the Debian 13 system it is not, and every mount there is
+# private already (scripts/debian13.sh).
+propagation=private
+if ! mountpoint -q /; then
+    propagation=unchanged
+fi
+unshare --pid --fork --mount-proc --propagation "$propagation" --kill-child \
+    orca --debug-file "$log" >/dev/null 2>&1 &
 namespace_pid=$!
 started+=("$namespace_pid")
 orca_pid=""

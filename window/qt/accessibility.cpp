@@ -102,8 +102,8 @@ public:
 private:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt 6.8 and later: the toolkit's own announcement, from the message
-    // area, where the verdict stands. Polite: it waits for what the reader
-    // is saying of the chosen button.
+    // area, where the verdict stands. Polite: it is no reason to cut short
+    // what the reader is saying of the chosen button.
     void tell() {
         QAccessibleAnnouncementEvent told(&messageArea_, text());
         told.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
