@@ -5,6 +5,7 @@
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleObject>
 #endif
+#include <QEvent>
 #include <QPlainTextEdit>
 
 #include "main_form.h"
@@ -94,10 +95,28 @@ public:
                 pending_ = false;
             },
             Qt::QueuedConnection);
+        messageArea.installEventFilter(this);
     }
 
     QString text() const { return messageArea_.toPlainText(); }
     const QPlainTextEdit& messageArea() const { return messageArea_; }
+
+protected:
+    // The message area has the focus at start, before the toolkit's bridge
+    // listens, and the bridge tells a focus lost only where it told the
+    // focus come: the readers would hold the message area focused for good.
+    // Orca 48 then reads a new verdict a second time, as the caret moved in
+    // a focused text, and takes its focus there. So losing the focus is
+    // told here, each time.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &messageArea_ && event->type() == QEvent::FocusOut) {
+            QAccessible::State changed;
+            changed.focused = true;
+            QAccessibleStateChangeEvent lost(&messageArea_, changed);
+            announce(lost);
+        }
+        return QObject::eventFilter(watched, event);
+    }
 
 private:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
