@@ -109,7 +109,9 @@ protected:
     // a focused text, and takes its focus there. So losing the focus is
     // told here, each time.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &messageArea_ && event->type() == QEvent::FocusOut) {
+        // The readers are sent the state the area has: told once it is lost.
+        if (watched == &messageArea_ && event->type() == QEvent::FocusOut &&
+            !messageArea_.hasFocus()) {
             QAccessible::State changed;
             changed.focused = true;
             QAccessibleStateChangeEvent lost(&messageArea_, changed);
