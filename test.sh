@@ -40,3 +40,11 @@ in_debian13 tests/linux-suites.sh debian13 debian13-sanitizer
 in_debian13 sh -c 'cmake --preset debian13-windows && cmake --build --preset debian13-windows -j "$(nproc)"'
 in_debian13 tests/windows-suite.sh
 scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie
+
+# --- Screen reader: the verdict heard with Orca (to go into the --all part) ---
+# Orca 43 on this machine, Orca 48 in the Debian 13 system, each at a quick
+# and a slow pace; a few runs only, Orca is slow to start.
+echo "=== the verdict heard with Orca ==="
+tests/screen-reader/check-verdict-with-orca.sh 1 8
+in_debian13 sh -c 'cmake --preset debian13 && cmake --build --preset debian13 -j "$(nproc)" --target veltara'
+in_debian13 env BUILD_DIR=build/debian13/default tests/screen-reader/check-verdict-with-orca.sh 1 8

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Runs the Linux program under Orca on a virtual display, presses keys in it
-# and prints what Orca said, from Orca's own debug log. A manual check of
-# the screen-reader behaviour; no test runs it.
+# Runs the Linux program under Orca on a virtual display, presses keys and
+# clicks in it and prints what Orca said, from Orca's own debug log.
 #
-# usage: [BUILD_DIR=build/debian13/default] scripts/hear-with-orca.sh [KEY...]
-#   KEY  xdotool key names, pressed one by one (default: Tab space, which
-#        reaches the first planet and chooses it)
-# KEY_DELAY=SECONDS waits that long after each key (default 3);
+# usage: [BUILD_DIR=build/debian13/default] scripts/hear-with-orca.sh [ACTION...]
+#   ACTION, done one by one (default: Tab space, which reaches the first
+#   planet and chooses it):
+#     KEY          an xdotool key name, pressed
+#     click:NAME   a click on the middle of the button named NAME, as it was
+#                  named when the program had started
+#     click:       a click on the bare window, beside its title
+#     pause:SECONDS  a wait
+# KEY_DELAY=SECONDS waits that long after each key and click (default 3);
 # ORCA_LOG=FILE keeps Orca's whole debug log there.
 # Needs root the first time, to install Orca and its companions.
 set -euo pipefail
@@ -40,9 +44,9 @@ if [ -z "${HEAR_WITH_ORCA_SESSION:-}" ]; then
 fi
 
 # From here on, inside the private session bus.
-keys=("$@")
-if [ ${#keys[@]} -eq 0 ]; then
-    keys=(Tab space)
+actions=("$@")
+if [ ${#actions[@]} -eq 0 ]; then
+    actions=(Tab space)
 fi
 delay=${KEY_DELAY:-3}
 log="$HOME/orca.log"
@@ -56,11 +60,6 @@ stop_started() {
     for pid in "${started[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    # Orca starts speech-dispatcher, which outlives it.
-    pid=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
     kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
 }
 trap stop_started EXIT
@@ -75,9 +74,27 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-orca --replace --debug-file "$log" >/dev/null 2>&1 &
-orca_pid=$!
-started+=("$orca_pid")
+# Orca in a process namespace of its own. Orca refuses to start while any
+# other Orca of the same user runs on the machine, and "orca --replace" kills
+# them all, another session's included, whose Orca then loses the end of
+# its log: what it said last. There it sees none, and the speech-dispatcher
+# it starts ends with it. Its own /proc is mounted private, which needs "/"
+# to be a mount; in the Debian 13 system it is not, and every mount there is
+# private already (scripts/debian13.sh).
+propagation=private
+if ! mountpoint -q /; then
+    propagation=unchanged
+fi
+unshare --pid --fork --mount-proc --propagation "$propagation" --kill-child \
+    orca --debug-file "$log" >/dev/null 2>&1 &
+namespace_pid=$!
+started+=("$namespace_pid")
+orca_pid=""
+for _ in $(seq 50); do
+    orca_pid=$(pgrep -P "$namespace_pid" || true)
+    [ -n "$orca_pid" ] && break
+    sleep 0.1
+done
 sleep 5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$BUILD_DIR/window/qt/veltara" \
     >"$HOME/program.log" 2>&1 &
@@ -87,8 +104,37 @@ started+=("$program_pid")
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 3
-for key in "${keys[@]}"; do
-    xdotool key "$key"
+declare -A places
+while IFS=$'\t' read -r name x y; do
+    places[$name]="$x $y"
+done < <(/usr/bin/python3 scripts/button-places.py "$program_pid")
+: >"$HOME/actions.log"
+for action in "${actions[@]}"; do
+    case "$action" in
+    pause:*)
+        sleep "${action#pause:}"
+        continue
+        ;;
+    esac
+    # On the clock of Orca's log, to be told between what Orca said.
+    echo "$(date +%H:%M:%S.%6N) - ACTION: $action" >>"$HOME/actions.log"
+    case "$action" in
+    click:)
+        # The window's top left corner: no control stands there.
+        xdotool mousemove --window "$window" 4 4 click 1
+        ;;
+    click:*)
+        if [ -z "${places[${action#click:}]:-}" ]; then
+            echo "no button named ${action#click:}" >&2
+            exit 1
+        fi
+        # shellcheck disable=SC2086 # the place is two numbers
+        xdotool mousemove ${places[${action#click:}]} click 1
+        ;;
+    *)
+        xdotool key "$action"
+        ;;
+    esac
     sleep "$delay"
 done
 
@@ -96,17 +142,28 @@ if ! kill -0 "$program_pid" 2>/dev/null; then
     echo "the program ended before the last key; it wrote:" >&2
     cat "$HOME/program.log" >&2
 fi
+if [ -z "$orca_pid" ] || ! kill -0 "$orca_pid" 2>/dev/null; then
+    echo "Orca ended before the last key: what it said is not known" >&2
+    exit 1
+fi
 
-# Orca writes its log through a buffer, complete once Orca has ended. Orca
-# acts on the signal only when some event wakes it: a press of Shift.
+# Orca writes its log through a buffer, complete only once Orca has ended:
+# a log read before would lack what was said last. Orca acts on the signal
+# only when some event wakes it: a press of Shift.
 kill "$orca_pid"
 xdotool key shift
-for _ in $(seq 100); do
-    kill -0 "$orca_pid" 2>/dev/null || break
+for _ in $(seq 600); do
+    kill -0 "$namespace_pid" 2>/dev/null || break
     sleep 0.1
 done
+if kill -0 "$namespace_pid" 2>/dev/null; then
+    echo "Orca did not end within a minute: its log is not complete" >&2
+    exit 1
+fi
 if [ -n "${ORCA_LOG:-}" ]; then
     cp "$log" "$ORCA_LOG"
 fi
-# What was said until Orca was told to end, without times and voices.
-sed -n -E "/SPEECH OUTPUT: 'Screen reader off/q; s/^.*(SPEECH OUTPUT: '.*')( ?\{.*)?$/\1/p" "$log"
+# What was said until Orca was told to end, without voices, and each action
+# where it came; then without the times.
+sed -n -E "/SPEECH OUTPUT: 'Screen reader off/q; s/^([0-9:.]+) - .*(SPEECH OUTPUT: '.*')( ?\{.*)?$/\1 - \2/p" "$log" |
+    sort -s -k1,1 - "$HOME/actions.log" | sed -E 's/^[0-9:.]+ - //'

@@ -1,8 +1,11 @@
 #include "accessibility.h"
 
 #include <QAccessible>
-#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleObject>
+#endif
+#include <QEvent>
 #include <QPlainTextEdit>
 
 #include "main_form.h"
@@ -73,41 +76,78 @@ private:
     PlanetButton& button() const { return *static_cast<PlanetButton*>(widget()); }
 };
 
-// The source of the verdict's announcement. Qt 6.4 has no announcement
-// event; its AT-SPI bridge sends an object shown as a change of its
-// "showing" state, and Orca speaks that for an object in the notification
-// role. The notice is a plain object, not a widget, so it is in no tree of
-// controls: it only gives that event a source that reads the verdict.
+// Tells each verdict written into the message area. The pupil cannot type
+// there: every change is the exercise's, a verdict or the empty text of a
+// fresh start. A verdict is told once the click that wrote it is handled,
+// after the news of the chosen button, which would cut it short; and once,
+// however many signals one change gives.
 class VerdictNotice final : public QObject {
 public:
     explicit VerdictNotice(QPlainTextEdit& messageArea)
         : QObject(&messageArea), messageArea_(messageArea) {
-        // The pupil cannot type there: every change is the exercise's, a
-        // verdict or the empty text of a fresh start. A verdict is told once
-        // the click that wrote it is handled, after the news of the chosen
-        // button, which would cut it short; and once, however many signals
-        // one change gives.
         connect(&messageArea, &QPlainTextEdit::textChanged, this, [this] { pending_ = true; });
         connect(
             &messageArea, &QPlainTextEdit::textChanged, this,
             [this] {
                 if (pending_ && !text().isEmpty()) {
-                    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-                    announce(shown);
+                    tell();
                 }
                 pending_ = false;
             },
             Qt::QueuedConnection);
+        messageArea.installEventFilter(this);
     }
 
     QString text() const { return messageArea_.toPlainText(); }
     const QPlainTextEdit& messageArea() const { return messageArea_; }
 
+protected:
+    // The message area has the focus at start, before the toolkit's bridge
+    // listens, and the bridge tells a focus lost only where it told the
+    // focus come: the readers would hold the message area focused for good.
+    // Orca 48 then reads a new verdict a second time, as the caret moved in
+    // a focused text, and takes its focus there. So losing the focus is
+    // told here, each time.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The readers are sent the state the area has: told once it is lost.
+        if (watched == &messageArea_ && event->type() == QEvent::FocusOut &&
+            !messageArea_.hasFocus()) {
+            QAccessible::State changed;
+            changed.focused = true;
+            QAccessibleStateChangeEvent lost(&messageArea_, changed);
+            announce(lost);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 and later: the toolkit's own announcement, from the message
+    // area, where the verdict stands. Polite: it is no reason to cut short
+    // what the reader is saying of the chosen button.
+    void tell() {
+        QAccessibleAnnouncementEvent told(&messageArea_, text());
+        told.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+        announce(told);
+    }
+#else
+    // Qt 6.4, which has no announcement event: its AT-SPI bridge sends an
+    // object shown as a change of its "showing" state, and Orca speaks that
+    // for an object in the notification role. The notice is that object: a
+    // plain object, not a widget, so it is in no tree of controls.
+    void tell() {
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        announce(shown);
+    }
+#endif
+
     QPlainTextEdit& messageArea_;
     bool pending_ = false;
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.4: the verdict's notice as the screen readers see it, a notification
+// that reads the verdict.
 class VerdictNoticeAccessible final : public QAccessibleObject {
 public:
     explicit VerdictNoticeAccessible(VerdictNotice* notice) : QAccessibleObject(notice) {}
@@ -132,14 +172,17 @@ public:
 private:
     const VerdictNotice& notice() const { return *static_cast<const VerdictNotice*>(object()); }
 };
+#endif
 
 QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object) {
     if (auto* button = dynamic_cast<PlanetButton*>(object)) {
         return new PlanetButtonAccessible(button);
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto* notice = dynamic_cast<VerdictNotice*>(object)) {
         return new VerdictNoticeAccessible(notice);
     }
+#endif
     if (auto* form = dynamic_cast<MainForm*>(object)) {
         // A frame with the caption as its name, where the toolkit would
         // make a top-level plain widget a filler.

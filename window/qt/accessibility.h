@@ -14,8 +14,9 @@ class PlanetButton;
 struct ControlDescription;
 
 // Puts our own accessible interfaces in place: the window as a frame, the
-// planet buttons, the verdict's notice. Called before the window builds its
-// controls, so that none is first seen through the toolkit's default.
+// planet buttons, and before Qt 6.8 the verdict's notice. Called before the
+// window builds its controls, so that none is first seen through the
+// toolkit's default.
 void installAccessibleInterfaces();
 
 // Sees every announcement as it goes to the screen readers. Qt delivers
