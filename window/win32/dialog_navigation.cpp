@@ -27,6 +27,17 @@ std::optional<LRESULT> DialogNavigation::handle(UINT message, WPARAM wParam, LPA
         }
         return 0;
     }
+    case WM_COMMAND:
+        // Every control tells the window when it takes the focus (EN_, LBN_
+        // and BN_SETFOCUS). The focus is kept from there: when the window
+        // is minimised it may be gone before WM_ACTIVATE says so, as under
+        // Wine, where no control has it by then.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the control that notifies
+        if (const auto control = reinterpret_cast<HWND>(lParam);
+            control != nullptr && control == GetFocus()) {
+            saved_ = control;
+        }
+        return std::nullopt;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             saveFocus();

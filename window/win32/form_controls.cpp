@@ -26,9 +26,12 @@ ControlClass controlClass(const ControlDescription& control) {
         return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::OptionButton:
         // Checked by the window itself, so that it can tell from the button
-        // whether a press changed the selection.
+        // whether a press changed the selection. BS_NOTIFY: it tells the
+        // window when it takes the focus, as the boxes do, so that the
+        // window knows where to give the focus back.
         return {L"BUTTON",
-                static_cast<DWORD>(BS_RADIOBUTTON | (control.element == 0 ? WS_GROUP : 0)),
+                static_cast<DWORD>(BS_RADIOBUTTON | BS_NOTIFY |
+                                   (control.element == 0 ? WS_GROUP : 0)),
                 0};
     case ControlKind::ListBox:
         // The answer list, the one list built, keeps its focus mark apart
@@ -41,7 +44,7 @@ ControlClass controlClass(const ControlDescription& control) {
                 WS_EX_CLIENTEDGE};
     case ControlKind::CommandButton:
         // Drawn by the window, so that its face has its own colour.
-        return {L"BUTTON", BS_OWNERDRAW, 0};
+        return {L"BUTTON", BS_OWNERDRAW | BS_NOTIFY, 0};
     }
     throw std::logic_error("unknown kind of control");
 }
