@@ -206,6 +206,10 @@ Picture Win32WindowTest::picture() {
     RedrawWindow(form_->window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pump();
+    return shownPicture();
+}
+
+Picture Win32WindowTest::shownPicture() {
     RECT client{};
     GetClientRect(form_->window(), &client);
     POINT origin{0, 0};
