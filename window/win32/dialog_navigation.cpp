@@ -1,5 +1,7 @@
 #include "dialog_navigation.h"
 
+#include "message_parameters.h"
+
 namespace veltara {
 
 DialogNavigation::DialogNavigation(HWND form, HWND first)
@@ -19,8 +21,7 @@ std::optional<LRESULT> DialogNavigation::handle(UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_NEXTDLGCTL: {
         // What a dialog box does when the dialog manager moves the focus.
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): a control, where lParam says so
-        HWND next = lParam != 0 ? reinterpret_cast<HWND>(wParam)
+        HWND next = lParam != 0 ? fromParameter<HWND>(wParam)
                                 : GetNextDlgTabItem(form_, GetFocus(), wParam != 0);
         if (next != nullptr) {
             SetFocus(next);
@@ -32,8 +33,7 @@ std::optional<LRESULT> DialogNavigation::handle(UINT message, WPARAM wParam, LPA
         // and BN_SETFOCUS). The focus is kept from there: when the window
         // is minimised it may be gone before WM_ACTIVATE says so, as under
         // Wine, where no control has it by then.
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): the control that notifies
-        if (const auto control = reinterpret_cast<HWND>(lParam);
+        if (const auto control = fromParameter<HWND>(lParam);
             control != nullptr && control == GetFocus()) {
             saved_ = control;
         }

@@ -1,8 +1,10 @@
 #include "form_controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "accessibility.h"
+#include "message_parameters.h"
 #include "win32_text.h"
 
 namespace veltara {
@@ -82,9 +84,9 @@ void FormControls::create(HWND form) {
         if (described->takesFocus() && described->kind != ControlKind::OptionButton) {
             style |= WS_TABSTOP | WS_GROUP;
         }
-        const auto id = static_cast<std::intptr_t>(kFirstControlId + described->tabIndex);
+        const std::intptr_t id = kFirstControlId + std::intptr_t{described->tabIndex};
         HWND created = CreateWindowExW(kind.extendedStyle, kind.name, widen(described->text).c_str(),
-                                       style, 0, 0, 0, 0, form, reinterpret_cast<HMENU>(id),
+                                       style, 0, 0, 0, 0, form, fromParameter<HMENU>(id),
                                        GetModuleHandleW(nullptr), nullptr);
         if (created == nullptr) {
             throw std::runtime_error("a control cannot be created");
@@ -115,21 +117,16 @@ void FormControls::create(HWND form) {
 
 // cppcheck-suppress constParameter ; a window handle, not an object we could change
 const BuiltControl* FormControls::find(HWND control) const {
-    for (const BuiltControl& built : built_) {
-        if (built.window == control) {
-            return &built;
-        }
-    }
-    return nullptr;
+    const auto found = std::find_if(built_.begin(), built_.end(),
+                                    [control](const BuiltControl& built) { return built.window == control; });
+    return found != built_.end() ? &*found : nullptr;
 }
 
 HWND FormControls::find(ControlArray array, std::int16_t element) const {
-    for (const BuiltControl& built : built_) {
-        if (built.description->array == array && built.description->element == element) {
-            return built.window;
-        }
-    }
-    return nullptr;
+    const auto found = std::find_if(built_.begin(), built_.end(), [&](const BuiltControl& built) {
+        return built.description->array == array && built.description->element == element;
+    });
+    return found != built_.end() ? found->window : nullptr;
 }
 
 }  // namespace veltara

@@ -52,8 +52,8 @@ int FormLayout::scaled(int pixelsAt96Dpi) const {
 
 void FormLayout::placeControls(const FormControls& controls, UINT dpi) {
     dpi_ = dpi;
-    OwnedFont previous = std::move(font_);
-    font_ = createFont(dpi);
+    // The font in use goes only once every control has the new one.
+    OwnedFont fresh = createFont(dpi);
     const TwipsRect& frame = mainFormDescription().control(ControlArray::Frame1, 0).place;
     for (const BuiltControl& built : controls.all()) {
         const TwipsRect& place = built.description->place;
@@ -65,8 +65,9 @@ void FormLayout::placeControls(const FormControls& controls, UINT dpi) {
         SetWindowPos(built.window, nullptr, offset.x + toPixels(place.left, dpi),
                      offset.y + toPixels(place.top, dpi), toPixels(place.width, dpi),
                      toPixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(built.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        SendMessageW(built.window, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.get()), TRUE);
     }
+    font_ = std::move(fresh);
 }
 
 SIZE FormLayout::outerSize(UINT dpi) const {

@@ -1,5 +1,7 @@
 #include "group_box.h"
 
+#include "message_parameters.h"
+
 namespace veltara {
 
 GroupBoxFace::GroupBoxFace(HWND frame, const ControlDescription& described,
@@ -13,8 +15,7 @@ LRESULT GroupBoxFace::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lPa
     if (message != WM_ERASEBKGND) {
         return DefSubclassProc(frame, message, wParam, lParam);
     }
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_ERASEBKGND carries the device context
-    auto* dc = reinterpret_cast<HDC>(wParam);
+    auto* dc = fromParameter<HDC>(wParam);  // WM_ERASEBKGND carries the device context
     const int saved = SaveDC(dc);
     for (HWND planet : planets_) {
         RECT place{};

@@ -8,6 +8,7 @@
 #include "clear_button.h"
 #include "fatal_error.h"
 #include "main_window_class.h"
+#include "message_parameters.h"
 #include "win32_text.h"
 
 namespace veltara {
@@ -60,11 +61,11 @@ MainForm::~MainForm() {
 LRESULT CALLBACK MainForm::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        const auto* create = fromParameter<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* form = fromParameter<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form == nullptr || form->window_ == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -88,9 +89,9 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onCommand(wParam, lParam);
         return 0;
     case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        const auto* header = fromParameter<const NMHDR*>(lParam);
         if (header->code == NM_CUSTOMDRAW && parts_ != nullptr) {
-            return parts_->marks.onCustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            return parts_->marks.onCustomDraw(*fromParameter<const NMCUSTOMDRAW*>(lParam));
         }
         break;
     }
@@ -98,17 +99,16 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLOREDIT:
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): the control asking
-        if (const BuiltControl* built = controls_.find(reinterpret_cast<HWND>(lParam))) {
+        if (const BuiltControl* built = controls_.find(fromParameter<HWND>(lParam))) {
             return reinterpret_cast<LRESULT>(
-                colours_.prepare(reinterpret_cast<HDC>(wParam), *built->description));
+                colours_.prepare(fromParameter<HDC>(wParam), *built->description));
         }
         break;
     case WM_DRAWITEM:
-        onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        onDrawItem(*fromParameter<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_ERASEBKGND:
-        eraseBackground(reinterpret_cast<HDC>(wParam));
+        eraseBackground(fromParameter<HDC>(wParam));
         return 1;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
@@ -118,12 +118,12 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kGetDpiScaledSize: {
         // The size the window will have at the new DPI, so that Windows
         // suggests it with WM_DPICHANGED.
-        *reinterpret_cast<SIZE*>(lParam) = layout_.outerSize(LOWORD(wParam));
+        *fromParameter<SIZE*>(lParam) = layout_.outerSize(LOWORD(wParam));
         return TRUE;
     }
     case WM_DPICHANGED:
         layout_.onDpiChanged(window_, controls_, HIWORD(wParam),
-                             *reinterpret_cast<const RECT*>(lParam));
+                             *fromParameter<const RECT*>(lParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -136,8 +136,7 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
     // Enter and Esc reach here as IDOK and IDCANCEL from no control of ours.
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): the control that notifies
-    const BuiltControl* from = controls_.find(reinterpret_cast<HWND>(lParam));
+    const BuiltControl* from = controls_.find(fromParameter<HWND>(lParam));
     if (from == nullptr || parts_ == nullptr) {
         return;
     }
