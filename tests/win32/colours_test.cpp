@@ -105,6 +105,45 @@ TEST_P(DesktopColourTest, EveryTextReadsAndEveryCategoryShows) {
     }
 }
 
+using PartialRepaint = Win32WindowTest;
+
+// A window, a tooltip or the Magnifier's lens passing over a planet has it
+// repaint a strip: its marks must come out whole, as a full repaint draws
+// them, not inverted a second time or left behind outside the strip.
+TEST_F(PartialRepaint, LeavesAChosenFocusedPlanetsMarksWhole) {
+    answerHighContrast(true);
+    SendMessageW(form().window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    pump();
+    const int mars = 3;
+    clickPlanet(mars);  // chosen: empty, with the focus
+    ASSERT_EQ(GetFocus(), planet(mars));
+    const ControlDescription& described = mainFormDescription().control(ControlArray::Option1, mars);
+    const PictureBox box = placeInPicture(ControlArray::Option1, mars);
+    const PictureBox mark = partOf(box, described, categoryMarkPlace(described));
+    const Picture whole = picture();
+    const Rgb face = whole.at(box.left + 2, box.top + box.height - 3);
+    EXPECT_EQ(whole.at(mark.left + mark.width / 2, mark.top + mark.height / 2),
+              categoryColour(described.category.value()));
+    int dots = 0;  // the focus mark along the face's top edge
+    for (int x = box.left + 2; x < box.left + box.width - 2; ++x) {
+        dots += whole.at(x, box.top + 1) != face ? 1 : 0;
+    }
+    EXPECT_GT(dots, box.width / 3);
+
+    // A strip across the mark and the focus mark's right edge.
+    RECT strip{mark.left - box.left - 2, mark.top - box.top + 2, box.width, mark.top - box.top + 5};
+    InvalidateRect(planet(mars), &strip, TRUE);
+    UpdateWindow(planet(mars));
+    const Picture after = shownPicture();
+    int changed = 0;
+    for (int y = box.top; y < box.top + box.height; ++y) {
+        for (int x = box.left; x < box.left + box.width; ++x) {
+            changed += after.at(x, y) != whole.at(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(changed, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ContrastColours, DesktopColourTest,
     ::testing::Combine(::testing::Values(kBlackSet, kWhiteSet), ::testing::Bool()),

@@ -1,6 +1,7 @@
 // An error in a control operation while a handler runs ends the program with
 // a message box and a failure status, rather than unwinding through the
 // system's window procedures.
+#include <string_view>
 #include <thread>
 
 #include "main_form_description.h"
@@ -37,6 +38,29 @@ TEST_F(FatalError, AControlThatFailsEndsTheProgramWithAReport) {
             clickPlanet(0);
         },
         ::testing::ExitedWithCode(1), "Option1 element 12 no longer exists");
+}
+
+ATOM WINAPI refuseTheClass(const WNDCLASSEXW* /*windowClass*/) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);  // as on a terminal server out of memory
+    return 0;
+}
+
+FARPROC resolveRefusingTheClass(const wchar_t* library, const char* name) {
+    if (std::string_view(name) == "RegisterClassExW") {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&refuseTheClass));
+    }
+    return resolveSystemFunction(library, name);
+}
+
+// No fixture: its window would have registered the class already.
+TEST(FatalErrorAtStart, AWindowThatCannotBeBuiltEndsTheProgramWithAReport) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            dismissTheReportWhenItShows();
+            showMainFormOrExit(SW_SHOWNORMAL, &resolveRefusingTheClass);
+        },
+        ::testing::ExitedWithCode(1), "the main window class cannot be registered");
 }
 
 }  // namespace

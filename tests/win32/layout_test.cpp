@@ -32,10 +32,12 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
         }
         HWND built = control(described.array, described.element);
         ASSERT_NE(built, nullptr);
-        EXPECT_EQ(GetParent(built), described.insideFrame ? frame : form().window());
+        // The planets stand beside their frame in the window, at its offset.
+        EXPECT_EQ(GetParent(built), form().window());
+        const RECT origin = described.insideFrame ? placeOf(frame) : RECT{};
         const RECT place = placeOf(built);
-        EXPECT_EQ(place.left, pixelsAt(described.place.left, dpi));
-        EXPECT_EQ(place.top, pixelsAt(described.place.top, dpi));
+        EXPECT_EQ(place.left, origin.left + pixelsAt(described.place.left, dpi));
+        EXPECT_EQ(place.top, origin.top + pixelsAt(described.place.top, dpi));
         EXPECT_EQ(place.right - place.left, pixelsAt(described.place.width, dpi));
         EXPECT_EQ(place.bottom - place.top, pixelsAt(described.place.height, dpi));
         EXPECT_EQ(IsWindowVisible(built) != FALSE, described.visible);

@@ -230,15 +230,19 @@ Picture Win32WindowTest::picture() {
     RedrawWindow(form_->window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pump();
+    return shownPicture();
+}
+
+Picture Win32WindowTest::shownPicture() {
     RECT client{};
     GetClientRect(form_->window(), &client);
     POINT origin{0, 0};
     ClientToScreen(form_->window(), &origin);
-    Picture picture{client.right, client.bottom, {}};
+    Picture shown{client.right, client.bottom, {}};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top row first
+    info.bmiHeader.biWidth = shown.width;
+    info.bmiHeader.biHeight = -shown.height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -247,17 +251,17 @@ Picture Win32WindowTest::picture() {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, shown.width, shown.height, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* source = static_cast<const std::uint8_t*>(bits);  // blue, green, red, unused
-    for (int i = 0; i < picture.width * picture.height; ++i, source += 4) {
-        picture.pixels.push_back({source[2], source[1], source[0]});
+    for (int i = 0; i < shown.width * shown.height; ++i, source += 4) {
+        shown.pixels.push_back({source[2], source[1], source[0]});
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return picture;
+    return shown;
 }
 
 PictureBox Win32WindowTest::placeInPicture(ControlArray array, std::int16_t element) {

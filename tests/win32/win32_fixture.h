@@ -59,6 +59,8 @@ protected:
     COLORREF pixel(HWND target, int x, int y) const;
 
     Picture picture() override;
+    // The screen's pixels as they stand, without drawing the window anew.
+    Picture shownPicture();
     PictureBox placeInPicture(ControlArray array, std::int16_t element) override;
 
     // What the window hears when it asks whether high contrast is on, as

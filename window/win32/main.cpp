@@ -6,8 +6,6 @@
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int show) {
-    veltara::MainForm form;
-    ShowWindow(form.window(), show);
-    UpdateWindow(form.window());
-    return veltara::runMessageLoop(form.window());
+    const auto form = veltara::showMainFormOrExit(show);
+    return veltara::runMessageLoop(form->window());
 }

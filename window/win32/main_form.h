@@ -1,28 +1,33 @@
 // The exercise's one window on the Win32 API, built from its description.
-// It owns every control and the exercise, and forwards the controls'
-// notifications to the exercise's handlers.
+// It owns every control and the exercise, routes the controls' clicks to the
+// exercise's handlers, and hands every other message to the part of the
+// window whose job it is (see the members below).
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
-#include <vector>
+#include <memory>
+#include <optional>
 
-#include "control_colours.h"
-#include "main_form_description.h"
+#include "answer_list.h"
+#include "category_marks.h"
+#include "dialog_navigation.h"
+#include "form_colours.h"
+#include "form_controls.h"
+#include "form_layout.h"
+#include "group_box.h"
 #include "ordering_exercise.h"
-#include "planet_arrow_keys.h"
+#include "planet_group.h"
 #include "system_functions.h"
 #include "win32_exercise_controls.h"
-#include "window_dpi.h"
 
 namespace veltara {
 
 class MainForm {
 public:
-    // The DPI functions and the high-contrast query are found through
-    // `resolve`.
+    // The DPI functions, the high-contrast query and the class registration
+    // are found through `resolve`. Throws where the window cannot be built.
     explicit MainForm(FunctionResolver resolve = &resolveSystemFunction);
     ~MainForm();
     MainForm(const MainForm&) = delete;
@@ -30,63 +35,47 @@ public:
 
     HWND window() const { return window_; }
     // The control of an array element; null where the window has none.
-    HWND control(ControlArray array, std::int16_t element) const;
+    HWND control(ControlArray array, std::int16_t element) const {
+        return controls_.find(array, element);
+    }
     // The reference list and the quotation, which are no windows.
     const HiddenControls& hidden() const { return exerciseControls_.hidden(); }
 
 private:
-    struct BuiltControl {
-        const ControlDescription* description;
-        HWND window;
+    // What is built once the window exists, each serving its own controls.
+    struct Parts {
+        Parts(HWND form, const FormControls& controls, const FormColours& colours,
+              const FormLayout& layout);
+        PlanetGroup planets;
+        AnswerList answers;
+        GroupBoxFace frame;
+        CategoryMarks marks;
+        DialogNavigation navigation;
     };
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    static LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR form);
-    static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR id, DWORD_PTR form);
-    static LRESULT CALLBACK planetProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR form);
-    static LRESULT CALLBACK labelProcedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR form);
-    static LRESULT CALLBACK answerListProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR id, DWORD_PTR form);
-
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
-    void applyDpi(UINT dpi);
     void onCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT onControlColour(UINT message, HDC dc, HWND control);
-    // Reads the desktop's colours and whether high contrast is on, and
-    // draws everything anew in them.
+    void onDrawItem(const DRAWITEMSTRUCT& item) const;
+    void eraseBackground(HDC dc) const;
+    // Reads the desktop's colours anew and draws everything in them.
     void followDesktopColours();
-    ControlColours coloursOf(const ControlDescription& control) const;
-    void drawCategoryMark(HWND control) const;
-    void drawClearButton(const DRAWITEMSTRUCT& item);
-    void onPlanetClicked(std::int16_t element);
-    void movePlanetFocus(HWND from, ArrowKey key);
-    const BuiltControl* find(HWND window) const;
-    HBRUSH brush(Rgb colour) const;
     // Runs one handler; an error from a control operation ends the program.
     void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
 
     HWND window_ = nullptr;
-    HWND lastFocus_ = nullptr;
-    // The planet whose focus is arriving: its click notice then is no press.
-    HWND planetTakingFocus_ = nullptr;
-    HFONT font_ = nullptr;
-    WindowDpi dpi_;
-    UINT currentDpi_ = USER_DEFAULT_SCREEN_DPI;
-    using SystemParametersInfoFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT);
-    SystemParametersInfoFunction systemParametersInfo_;
-    DesktopColours desktop_ = kLightDesktop;
-    bool highContrast_ = false;
-    std::vector<BuiltControl> built_;
-    mutable std::map<std::uint32_t, HBRUSH> brushes_;
-    Win32Controls controls_;
-    Win32ExerciseControls exerciseControls_{controls_};
+    FormColours colours_;
+    FormLayout layout_;
+    FormControls controls_;
+    std::unique_ptr<Parts> parts_;
+    Win32ExerciseControls exerciseControls_{controls_.exerciseControls()};
     OrderingExercise exercise_{exerciseControls_};
 };
+
+// The window, built and shown; where it cannot be built, the program ends
+// with its report of the error and a failure status.
+std::unique_ptr<MainForm> showMainFormOrExit(int show,
+                                             FunctionResolver resolve = &resolveSystemFunction);
 
 }  // namespace veltara

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "answer_list.h"
 #include "list_selection.h"
 #include "win32_text.h"
 
@@ -19,32 +20,6 @@ HWND existing(HWND control, const char* what) {
 }
 
 }  // namespace
-
-void keepOnePlanetTabStop(const Win32Controls& controls) {
-    const auto checked = std::find_if(controls.planets.begin(), controls.planets.end(), [](HWND planet) {
-        return SendMessageW(planet, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    });
-    HWND stop = checked != controls.planets.end() ? *checked : controls.planets.front();
-    for (HWND planet : controls.planets) {
-        const LONG_PTR style = GetWindowLongPtrW(planet, GWL_STYLE);
-        const LONG_PTR wanted = planet == stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
-        if (wanted != style) {
-            SetWindowLongPtrW(planet, GWL_STYLE, wanted);
-        }
-    }
-}
-
-std::wstring listItemText(HWND list, int position) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(position), 0);
-    if (position < 0 || length == LB_ERR) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(position),
-                                        reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-    return text;
-}
 
 HWND Win32ExerciseControls::planet(std::int16_t element) const {
     if (element < 0 || element >= kPlanetCount) {
@@ -68,7 +43,7 @@ void Win32ExerciseControls::setPlanetCaption(std::int16_t element, const std::st
 
 void Win32ExerciseControls::setPlanetSelectedOff(std::int16_t element) {
     SendMessageW(planet(element), BM_SETCHECK, BST_UNCHECKED, 0);
-    keepOnePlanetTabStop(controls_);
+    keepOnePlanetTabStop(controls_.planets);
 }
 
 std::string Win32ExerciseControls::answerItem(std::int16_t position) const {

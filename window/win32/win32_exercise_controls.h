@@ -5,16 +5,14 @@
 
 #include <windows.h>
 
-#include <array>
-
-#include "catalogue.h"
 #include "exercise_controls.h"
 #include "hidden_controls.h"
+#include "planet_group.h"
 
 namespace veltara {
 
 struct Win32Controls {
-    std::array<HWND, kPlanetCount> planets{};
+    PlanetButtons planets{};
     HWND answers = nullptr;
     HWND message = nullptr;
 };
@@ -44,13 +42,5 @@ private:
     const Win32Controls& controls_;
     HiddenControls hidden_{mainFormDescription()};
 };
-
-// The planet group keeps exactly one tab stop: the checked button, or the
-// first planet where none is checked. Checking a radio button gives it the
-// tab stop and unchecking takes it away, so after "Чисти" there would be none.
-void keepOnePlanetTabStop(const Win32Controls& controls);
-
-// The text of a list box item; the empty text where there is no such item.
-std::wstring listItemText(HWND list, int position);
 
 }  // namespace veltara

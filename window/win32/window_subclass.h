@@ -1,0 +1,76 @@
+// A control's subclass, serving one small object of the window (the planet
+// group, the answer list...), never the whole window. It is removed when the
+// control is destroyed (WM_NCDESTROY) or when the object goes, whichever
+// comes first, so that no procedure outlives the object it was given.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace veltara {
+
+// What a served object's handler looks like: the control, then the message.
+template <typename Served>
+using SubclassHandler = LRESULT (Served::*)(HWND, UINT, WPARAM, LPARAM);
+
+template <typename Served, SubclassHandler<Served> Handle>
+LRESULT CALLBACK servingProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR id, DWORD_PTR served) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, &servingProcedure<Served, Handle>, id);
+        return DefSubclassProc(control, message, wParam, lParam);
+    }
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the object given to install()
+    return (reinterpret_cast<Served*>(served)->*Handle)(control, message, wParam, lParam);
+}
+
+class WindowSubclass {
+public:
+    WindowSubclass() = default;
+    ~WindowSubclass() { remove(); }
+    WindowSubclass(const WindowSubclass&) = delete;
+    WindowSubclass& operator=(const WindowSubclass&) = delete;
+    WindowSubclass(WindowSubclass&& other) noexcept
+        : control_(other.control_), procedure_(other.procedure_) {
+        other.control_ = nullptr;
+    }
+    WindowSubclass& operator=(WindowSubclass&& other) noexcept {
+        if (this != &other) {
+            remove();
+            control_ = other.control_;
+            procedure_ = other.procedure_;
+            other.control_ = nullptr;
+        }
+        return *this;
+    }
+
+    // Calls served.*Handle for every message of the control; the handler
+    // passes what it does not take on with DefSubclassProc.
+    template <typename Served, SubclassHandler<Served> Handle>
+    static WindowSubclass install(HWND control, Served& served) {
+        WindowSubclass subclass;
+        if (SetWindowSubclass(control, &servingProcedure<Served, Handle>, kId,
+                              reinterpret_cast<DWORD_PTR>(&served)) != FALSE) {
+            subclass.control_ = control;
+            subclass.procedure_ = &servingProcedure<Served, Handle>;
+        }
+        return subclass;
+    }
+
+private:
+    static constexpr UINT_PTR kId = 1;
+
+    // Where the control went first, the procedure has removed itself and
+    // this finds nothing to remove.
+    void remove() {
+        if (control_ != nullptr) {
+            RemoveWindowSubclass(control_, procedure_, kId);
+            control_ = nullptr;
+        }
+    }
+
+    HWND control_ = nullptr;
+    SUBCLASSPROC procedure_ = nullptr;
+};
+
+}  // namespace veltara
