@@ -1,29 +1,63 @@
 #!/usr/bin/env bash
-# Builds the program and runs every test suite in two environments, then
-# makes the releases and checks them. Exits non-zero on any failure.
-#   This machine (on Debian 12: Qt 6.4, GCC 12, Wine 8): the Linux build, the
-#   same build under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-#   Windows build, cross-built with mingw-w64, under Wine on a virtual display.
-#   A Debian 13 system that it makes with debootstrap and keeps for the next
-#   run (Qt 6.8, GCC 14, Wine 10; scripts/debian13.sh): both Linux builds
-#   again, the Windows build's sources compiled by its mingw-w64, the .exe
-#   built here under Wine 10, and the Debian package built here installed on
-#   a clean Debian 13.
-# Installs what is missing first, here and in the Debian 13 system; needs
-# root for the latter.
+# The test command for every change. Builds the program and runs its test
+# suites on this machine (on Debian 12: Qt 6.4, GCC 12, Wine 8): the Linux
+# build, the same under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the Windows build, cross-built with mingw-w64, under Wine on a virtual
+# display. As any user, and with no network once the packages are there;
+# missing ones are installed through sudo, or the line to install them is
+# printed. Exits non-zero on any failure.
+#
+# ./test.sh --all: everything, for CI and a release (.ci/run); as root, and
+# with the network. Adds the releases, made and checked, and a Debian 13
+# system that it makes with debootstrap and keeps for the next run (Qt 6.8,
+# GCC 14, Wine 10; scripts/debian13.sh): both Linux builds again, the Windows
+# build's sources compiled by its mingw-w64, the .exe built here under
+# Wine 10, and the Debian package built here installed on a clean Debian 13.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+all=false
+case "${1-}" in
+    "") ;;
+    --all) all=true ;;
+    *) echo "usage: ./test.sh [--all]" >&2; exit 2 ;;
+esac
+if "$all" && [ "$(id -u)" -ne 0 ]; then
+    echo "./test.sh --all needs root: it makes a Debian 13 system with debootstrap and runs" \
+         "the suites there through chroot, and installs the Debian package on a clean Debian" \
+         "made in the same way. ./test.sh alone runs this machine's suites as any user." >&2
+    exit 1
+fi
+
 source scripts/ensure-packages.sh
-source scripts/debian13.sh
-ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
-                "${PACKAGING_PACKAGES[@]}"
+ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
+if "$all"; then
+    ensure_packages "${PACKAGING_PACKAGES[@]}"
+fi
 
 echo "=== this machine: $(. /etc/os-release && echo "$PRETTY_NAME") ==="
-tests/linux-suites.sh default sanitizer
 echo "=== windows build ==="
 cmake --preset windows
 cmake --build --preset windows -j "$(nproc)"
-tests/windows-suite.sh
+# The Windows suite waits on Wine and the X server most of the time: it runs
+# while the Linux builds use the processors, and its report follows theirs.
+mkdir -p build
+setsid tests/windows-suite.sh >build/windows-suite.log 2>&1 &
+windows_suite=$!
+trap 'kill -- -"$windows_suite" 2>/dev/null || true' EXIT
+tests/linux-suites.sh default sanitizer
+windows_status=0
+wait "$windows_suite" || windows_status=$?
+trap - EXIT
+cat build/windows-suite.log
+if [ "$windows_status" -ne 0 ]; then
+    echo "the Windows suite failed" >&2
+    exit "$windows_status"
+fi
+if ! "$all"; then
+    echo "=== passed in $((SECONDS / 60)) min $((SECONDS % 60)) s; ./test.sh --all adds the releases and the Debian 13 system ==="
+    exit 0
+fi
 
 echo "=== releases, made and checked ==="
 ./package.sh
@@ -33,10 +67,12 @@ tests/packaging/check-windows-msi.sh dist/veltara-*-windows-x64.msi dist/veltara
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
 echo "=== the Debian 13 system ==="
+source scripts/debian13.sh
 ensure_debian13
 in_debian13 tests/linux-suites.sh debian13 debian13-sanitizer
 # The .exe a school gets is the one built here; GCC 14 only checks its
 # sources for warnings.
+# shellcheck disable=SC2016 # expanded in the Debian 13 system
 in_debian13 sh -c 'cmake --preset debian13-windows && cmake --build --preset debian13-windows -j "$(nproc)"'
 in_debian13 tests/windows-suite.sh
 scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie

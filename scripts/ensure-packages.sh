@@ -12,13 +12,19 @@ ensure_packages() {
     if [ ${#missing[@]} -eq 0 ]; then
         return 0
     fi
+    # Not root: through sudo where there is one. Where that fails, or there
+    # is none, the line to run as root.
     local as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
+    if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
         as_root=(sudo)
     fi
     echo "Installing: ${missing[*]}"
-    "${as_root[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "${missing[@]}"
+    if ! { "${as_root[@]}" apt-get update &&
+           "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"; }; then
+        echo "Packages are missing. As root, run:" >&2
+        echo "    apt-get install -y ${missing[*]}" >&2
+        return 1
+    fi
 }
 
 # What building and testing on Linux needs.

@@ -32,8 +32,10 @@ done
 [ -n "$window" ] || { echo "the Windows build showed no window" >&2; exit 1; }
 sleep 1
 import -window "$window" docs/window-windows.png
+# run-under-wine.sh becomes Wine, whose process is the program's: ending
+# the process started here ends the program, and only that one.
 kill "$program" 2>/dev/null || true
-pkill -f 'veltara.exe' 2>/dev/null || true
+wait "$program" 2>/dev/null || true
 echo "docs/window-windows.png"
 
 # High contrast, black, as the window's tests see it: Wine always says high

@@ -50,15 +50,22 @@ shortcuts() {
         -path '*Start Menu/Programs/*' 2>/dev/null
 }
 
+# The registry keys of the product, of either installer: those its codes
+# name, and the values that name its folder or its shortcut.
+registry_keys() {
+    python3 "$source/tests/packaging/product_registry.py" "$WINEPREFIX" 'C:\Program Files\Велтара' \
+        'Start Menu\Programs\Велтара.lnk' "$msi" "$work/older.msi"
+}
+
 # Nothing of the product: no folder, shortcut, entry, cached installer files
-# or registry key that names it, in Latin or in Cyrillic (as Wine escapes it).
+# or registry key.
 expect_nothing_left() {
     [ ! -e "$folder" ] || fail "the uninstall left $folder"
     [ -z "$(shortcuts)" ] || fail "the uninstall left $(shortcuts)"
     [ -z "$(installed)" ] || fail "the uninstall left the entry $(installed)"
     [ -z "$(ls "$WINEPREFIX/drive_c/windows/Installer")" ] || fail "the uninstall left installer files"
-    ! grep -il -e veltara -e '\\x412\\x435\\x43b\\x442\\x430\\x440\\x430' "$WINEPREFIX"/*.reg ||
-        fail "the uninstall left registry keys"
+    [ -z "$(registry_keys)" ] || fail "the uninstall left registry keys:
+$(registry_keys)"
 }
 
 expect_installed() {
@@ -71,6 +78,8 @@ expect_installed() {
     entries=$(installed)
     [ "$entries" = "Велтара|$at|Екипът на Велтара|icon|no modify" ] ||
         fail "Add/Remove Programs lists: $entries"
+    # The keys looked for after an uninstall are found while it is installed.
+    [[ "$(registry_keys)" == *Uninstall* ]] || fail "no Uninstall key of the product is found"
 }
 
 msiexec /i "$msi" /qn || fail "the silent install failed"
