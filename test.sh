@@ -42,6 +42,7 @@ cmake --preset windows
 cmake --build --preset windows -j "$(nproc)"
 # The Windows suite waits on Wine and the X server most of the time: it runs
 # while the Linux builds use the processors, and its report follows theirs.
+echo "=== windows suite, meanwhile: build/windows-suite.log ==="
 mkdir -p build
 setsid tests/windows-suite.sh >build/windows-suite.log 2>&1 &
 windows_suite=$!

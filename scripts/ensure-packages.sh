@@ -12,19 +12,27 @@ ensure_packages() {
     if [ ${#missing[@]} -eq 0 ]; then
         return 0
     fi
-    # Not root: through sudo where there is one. Where that fails, or there
-    # is none, the line to run as root.
+    # Not root: through sudo where there is one. Where there is none, or
+    # it fails, the line to run as root.
     local as_root=()
-    if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
+    if [ "$(id -u)" -ne 0 ]; then
         as_root=(sudo)
+        if ! command -v sudo >/dev/null; then
+            print_install_line "${missing[@]}"
+            return 1
+        fi
     fi
     echo "Installing: ${missing[*]}"
     if ! { "${as_root[@]}" apt-get update &&
            "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"; }; then
-        echo "Packages are missing. As root, run:" >&2
-        echo "    apt-get install -y ${missing[*]}" >&2
+        print_install_line "${missing[@]}"
         return 1
     fi
+}
+
+print_install_line() {
+    echo "Packages are missing. As root, run:" >&2
+    echo "    apt-get install -y $*" >&2
 }
 
 # What building and testing on Linux needs.

@@ -12,12 +12,13 @@ echo "=== Windows tests under $(tests/win32/run-under-wine.sh --version) ==="
 # for input keeps them up, and is ended by its process id when the suite is
 # over. Else every test would start them again, which takes longer than
 # most tests, and they would hold the test's output open until they end.
-waiting=$(mktemp -d)
-mkfifo "$waiting/input"
-exec {input}<>"$waiting/input"
-tests/win32/run-under-wine.sh 'C:\windows\system32\cmd.exe' <"$waiting/input" >/dev/null 2>&1 &
+fifo=$(mktemp -d)
+mkfifo "$fifo/input"
+exec {input}<>"$fifo/input"
+rm -r "$fifo"
+tests/win32/run-under-wine.sh 'C:\windows\system32\cmd.exe' <&"$input" >/dev/null 2>&1 &
 prompt=$!
-trap 'kill "$prompt" "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -rf "$waiting"' EXIT
+trap 'kill "$prompt" "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 # The tests begin once they are up.
 tests/win32/run-under-wine.sh 'C:\windows\system32\cmd.exe' /c exit </dev/null >/dev/null 2>&1
 # One at a time: the window tests share the display's keyboard focus.
