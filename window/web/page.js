@@ -46,7 +46,7 @@ var veltaraPage = {
       }
       let handled = 0;
       try {
-        handled = _veltara_event(target, event, key, child, e.detail | 0);
+        handled = _veltara_event(target, event, key, child, e.detail | 0, e.shiftKey ? 1 : 0);
       } catch (error) {
         this.stop(this.unforeseenErrorReport);
       }
