@@ -43,7 +43,18 @@ PageForm::PageForm()
     dom::addStyleSheet(pageStyleSheet(form));
     form_ = dom::create("div", dom::kNoElement, "form");
     for (const ControlDescription* control : shownControlsInTabOrder(form)) {
-        const dom::Element shown = build(*control, control->insideFrame ? frame_ : form_);
+        if (control->insideFrame) {
+            continue;
+        }
+        const dom::Element shown = build(*control, form_);
+        if (control->kind == ControlKind::Frame) {
+            // As the pupil reads them: a screen reader reads the page, and
+            // counts a radio's place in its group, in the DOM's order,
+            // which in the tab order would be the answer.
+            for (const std::int16_t element : planetsInReadingOrder()) {
+                build(form.control(ControlArray::Option1, element), frame_);
+            }
+        }
         if (control->takesFocus()) {
             firstStop_ = firstStop_ == dom::kNoElement ? shown : firstStop_;
             lastStop_ = shown;
