@@ -59,10 +59,10 @@ std::int16_t upOrDown(const std::vector<const ControlDescription*>& planets,
 }  // namespace
 
 std::vector<std::int16_t> planetsInReadingOrder() {
-    std::vector<std::int16_t> elements;
-    for (const ControlDescription* planet : planetsByPlace()) {
-        elements.push_back(planet->element);
-    }
+    const auto planets = planetsByPlace();
+    std::vector<std::int16_t> elements(planets.size());
+    std::transform(planets.begin(), planets.end(), elements.begin(),
+                   [](const ControlDescription* planet) { return planet->element; });
     return elements;
 }
 
