@@ -116,6 +116,8 @@ dom::Element PageForm::build(const ControlDescription& control, dom::Element par
     case ControlKind::CommandButton: {
         const dom::Element button = createShown("button", parent, control, "button");
         dom::setAttribute(button, "type", "button");
+        // Safari on macOS leaves buttons out of the Tab order unless told.
+        dom::setAttribute(button, "tabindex", "0");
         dom::setText(button, control.text);
         dom::listen(button, dom::Event::Click, kClearButtonTarget);
         dom::listen(button, dom::Event::KeyDown, kClearButtonTarget);
