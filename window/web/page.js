@@ -96,6 +96,12 @@ window.addEventListener("orientationchange", () => veltaraPage.fit());
 document.addEventListener("contextmenu", (e) => {
   if (e.target.closest && e.target.closest("#form")) e.preventDefault();
 });
+// A press on what takes no focus (a label, the frame, the window's face)
+// leaves the focus where it is, as in the desktop windows.
+document.addEventListener("mousedown", (e) => {
+  const inForm = e.target.closest && e.target.closest("#form");
+  if (inForm && !e.target.closest("[tabindex], textarea, button")) e.preventDefault();
+});
 // An error that leaves the window's code, where no handler catches it.
 window.addEventListener("error", () => veltaraPage.stop(veltaraPage.unforeseenErrorReport));
 Module["onAbort"] = () => veltaraPage.stop(veltaraPage.unforeseenErrorReport);
