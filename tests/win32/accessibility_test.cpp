@@ -75,6 +75,9 @@ LONG roleOf(IAccessible& object, LONG child = CHILDID_SELF) {
     return object.get_accRole(childId(child), &role) == S_OK && role.vt == VT_I4 ? role.lVal : 0;
 }
 
+// The pointer that is the object's identity in COM, from any of its interfaces.
+const IUnknown* identityOf(IUnknown& object) { return ask(object, IID_IUnknown).get(); }
+
 // The object a screen reader finds at a point on the screen, and the child
 // there, by descending through each object's hit test from `from`.
 std::pair<Accessible, LONG> hitFrom(Accessible from, POINT at) {
@@ -195,11 +198,10 @@ TEST_F(Accessibility, EveryInterfaceHandedOutIsTheSameObject) {
     ASSERT_NE(mars, nullptr);
     const std::string ours = nameOf(*mars);
     ASSERT_EQ(ours, "празен бутон в лявата колона, ред 3");
-    const Unknown identity = ask(*mars, IID_IUnknown);
+    const IUnknown* identity = identityOf(*mars);
     // From any interface, IUnknown is the one pointer and IAccessible is ours.
     const auto leadsBack = [&](IUnknown& from) {
-        const Unknown unknown = ask(from, IID_IUnknown);
-        EXPECT_EQ(unknown.get(), identity.get());
+        EXPECT_EQ(identityOf(from), identity);
         const Accessible back = ask<IAccessible>(from, IID_IAccessible);
         ASSERT_NE(back, nullptr);
         EXPECT_EQ(nameOf(*back), ours);
@@ -301,7 +303,8 @@ public:
         path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
         std::wstring relative = widen(VELTARA_PROGRAM_FROM_TESTS);
         std::replace(relative.begin(), relative.end(), L'/', L'\\');
-        path = path.substr(0, path.find_last_of(L'\\') + 1) + relative;
+        path.resize(path.find_last_of(L'\\') + 1);
+        path += relative;
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         if (CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
