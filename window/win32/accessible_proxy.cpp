@@ -300,8 +300,20 @@ HRESULT AccessibleProxy::Invoke(DISPID member, REFIID id, LCID locale, WORD flag
                                 DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
                                 UINT* argumentError) {
     return answer([&] {
-        return standard_.Invoke(member, id, locale, flags, parameters, result, exception,
-                                argumentError);
+        // Through the description of IAccessible that the standard object
+        // has, onto our own methods: a client that calls by number reads
+        // our names too.
+        if (!IsEqualIID(id, IID_NULL)) {
+            return DISP_E_UNKNOWNINTERFACE;
+        }
+        ITypeInfo* type = nullptr;
+        const HRESULT described = standard_.GetTypeInfo(0, locale, &type);
+        if (FAILED(described) || type == nullptr) {
+            return FAILED(described) ? described : E_NOTIMPL;
+        }
+        const std::unique_ptr<ITypeInfo, Releaser> held(type);
+        return held->Invoke(static_cast<IAccessible*>(this), member, flags, parameters, result,
+                            exception, argumentError);
     });
 }
 
