@@ -105,7 +105,7 @@ public:
     HRESULT STDMETHODCALLTYPE Reset() override {
         return answer([&] { return standard().Reset(); });
     }
-    // The copy is the proxy's too.
+    // The copy is the proxy's too. (Wine's standard object makes none.)
     HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
         return answer([&] {
             if (copy == nullptr) {
@@ -138,7 +138,8 @@ public:
 
 // The string by which Windows tells accessible objects apart: the window,
 // the object and the child, the same for the proxy as for the standard
-// object it stands for.
+// object it stands for. Wine 8's standard object has none, and the proxy
+// then refuses it too.
 class Identity final : public WrappingTearOff<IAccIdentity, IID_IAccIdentity> {
 public:
     using WrappingTearOff::WrappingTearOff;
@@ -302,7 +303,8 @@ HRESULT AccessibleProxy::Invoke(DISPID member, REFIID id, LCID locale, WORD flag
     return answer([&] {
         // Through the description of IAccessible that the standard object
         // has, onto our own methods: a client that calls by number reads
-        // our names too.
+        // our names too. Wine 8's standard object has no description, and
+        // answers E_NOTIMPL to every call of IDispatch, as the proxy then does.
         if (!IsEqualIID(id, IID_NULL)) {
             return DISP_E_UNKNOWNINTERFACE;
         }
