@@ -138,8 +138,8 @@ public:
 
 // The string by which Windows tells accessible objects apart: the window,
 // the object and the child, the same for the proxy as for the standard
-// object it stands for. Wine 8's standard object has none, and the proxy
-// then refuses it too.
+// object it stands for. Wine's standard object (8 and 10) has none, and
+// the proxy then refuses it too.
 class Identity final : public WrappingTearOff<IAccIdentity, IID_IAccIdentity> {
 public:
     using WrappingTearOff::WrappingTearOff;
@@ -303,8 +303,9 @@ HRESULT AccessibleProxy::Invoke(DISPID member, REFIID id, LCID locale, WORD flag
     return answer([&] {
         // Through the description of IAccessible that the standard object
         // has, onto our own methods: a client that calls by number reads
-        // our names too. Wine 8's standard object has no description, and
-        // answers E_NOTIMPL to every call of IDispatch, as the proxy then does.
+        // our names too. Wine's standard object (8 and 10) has none, and
+        // answers E_NOTIMPL to every call of IDispatch, as the proxy then
+        // does.
         if (!IsEqualIID(id, IID_NULL)) {
             return DISP_E_UNKNOWNINTERFACE;
         }
