@@ -371,7 +371,8 @@ TEST(ScreenReaderInAnotherProcess, ReadsAPlanetAndFindsItAtItsPlace) {
         ASSERT_NE(program.form(), nullptr);
         EXPECT_FALSE(program.hasLoaded(L"oleacc.dll"));
         const PlanetRow& mercury = kCatalogue[0];
-        HWND button = FindWindowExW(program.form(), nullptr, L"Button", widen(mercury.name).c_str());
+        HWND button =
+            FindWindowExW(program.form(), nullptr, L"Button", widen(mercury.name).c_str());
         ASSERT_NE(button, nullptr);
         const Accessible object = accessibleOf(button);
         ASSERT_NE(object, nullptr);
