@@ -8,10 +8,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <set>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
+#include "accessible_proxy.h"
 #include "main_form_description.h"
 #include "main_window_class.h"
 #include "verdicts.h"
@@ -252,6 +255,29 @@ TEST_F(Accessibility, EachPlanetIsFoundAtItsPlace) {
         ASSERT_NE(hit, nullptr);
         EXPECT_EQ(nameOf(*hit, hitChild), row.name);
         EXPECT_EQ(descriptionOf(*hit), categoryLegend(row.category));
+    }
+}
+
+// An allocation of the proxy's that fails, and any other error inside it,
+// as the text it hands out is allocated.
+BSTR WINAPI allocationFails(const OLECHAR* /*text*/) { throw std::bad_alloc(); }
+BSTR WINAPI somethingFails(const OLECHAR* /*text*/) { throw std::logic_error("a fault"); }
+
+TEST_F(Accessibility, AnErrorIsAnsweredAsAFailureNotThrownAtTheScreenReader) {
+    IAccessible* standard = nullptr;
+    ASSERT_EQ(CreateStdAccessibleObject(planet(0), OBJID_CLIENT, IID_IAccessible,
+                                        reinterpret_cast<void**>(&standard)),
+              S_OK);
+    const Accessible held(standard);
+    ASSERT_NE(screenReaderFunctions(), nullptr);
+    for (const auto& [allocate, answer] :
+         {std::pair{&allocationFails, E_OUTOFMEMORY}, std::pair{&somethingFails, E_FAIL}}) {
+        ScreenReaderFunctions functions = *screenReaderFunctions();
+        functions.sysAllocString = allocate;
+        const Accessible proxy(
+            new AccessibleProxy(planet(0), *held, described(ControlArray::Option1, 0), functions));
+        BSTR text = nullptr;
+        EXPECT_EQ(proxy->get_accDescription(childId(), &text), answer);
     }
 }
 
