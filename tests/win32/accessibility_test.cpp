@@ -338,20 +338,12 @@ public:
             return;
         }
         WaitForInputIdle(process_.hProcess, 10000);
-        EnumWindows(
-            [](HWND window, LPARAM self) {
-                // NOLINTNEXTLINE(performance-no-int-to-ptr): the program given below
-                auto& program = *reinterpret_cast<ProgramInAnotherProcess*>(self);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                std::wstring kind(64, L'\0');
-                kind.resize(static_cast<std::size_t>(GetClassNameW(window, kind.data(), 64)));
-                if (owner == program.process_.dwProcessId && kind == kMainWindowClass) {
-                    program.form_ = window;
-                }
-                return program.form_ == nullptr ? TRUE : FALSE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        for (HWND window = nullptr;
+             (window = FindWindowExW(nullptr, window, kMainWindowClass, nullptr)) != nullptr;) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            form_ = owner == process_.dwProcessId ? window : form_;
+        }
     }
     ~ProgramInAnotherProcess() {
         if (process_.hProcess == nullptr) {
