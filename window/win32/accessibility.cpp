@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <new>
+
 #include "accessible_proxy.h"
 #include "screen_reader_functions.h"
 
@@ -30,8 +32,12 @@ LRESULT serveProxy(HWND window, WPARAM wParam, const ControlDescription& control
                                                     reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* proxy = new AccessibleProxy(window, *standard, control, functions->sysAllocString);
+    // Without the memory for a proxy the standard object serves.
+    auto* proxy = new (std::nothrow) AccessibleProxy(window, *standard, control, *functions);
     standard->Release();
+    if (proxy == nullptr) {
+        return 0;
+    }
     const LRESULT served = functions->lresultFromObject(IID_IAccessible, wParam, proxy);
     proxy->Release();
     return SUCCEEDED(served) ? served : 0;
@@ -79,8 +85,10 @@ LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wP
 }  // namespace
 
 void makeAccessible(HWND control, const ControlDescription& described) {
+    // The frame lies over the planet buttons, and its object hands a hit
+    // test on to the button beneath, as the frame lets the mouse through.
     if (described.accessibleName.empty() && described.accessibleDescription.empty() &&
-        !described.isMessageArea()) {
+        !described.isMessageArea() && described.kind != ControlKind::Frame) {
         return;
     }
     SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,

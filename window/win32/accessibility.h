@@ -3,7 +3,8 @@
 // button, the answer list, the message area) a proxy over the system's
 // standard accessible object gives the name, and a planet button's
 // category as its description. A verdict written into the message area is
-// raised as an alert.
+// raised as an alert. The group box's object hands a hit test on to the
+// planet button beneath it.
 #pragma once
 
 #include <windows.h>

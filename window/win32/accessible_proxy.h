@@ -3,6 +3,15 @@
 // that the window's description gives it where the control's own text says
 // nothing. The message area also answers for child 1, the verdict, as an
 // alert, so that the alert raised when a verdict is written reads it.
+//
+// It is one COM object: every interface it hands out answers
+// QueryInterface with the proxy's own, so that a screen reader that comes
+// to IAccessible from another of them (the enumeration of children, the
+// window handle, IServiceProvider) still reads our names. Those the
+// standard object implements are small wrappers over the standard's; an
+// interface none of them wraps is refused, rather than handing out the
+// standard object behind our back. No method lets an exception out into
+// the screen reader's call.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +20,7 @@
 #include <string>
 
 #include "main_form_description.h"
+#include "screen_reader_functions.h"
 
 namespace veltara {
 
@@ -20,9 +30,11 @@ constexpr LONG kVerdictChild = 1;
 class AccessibleProxy final : public IAccessible {
 public:
     // Takes its own reference to the standard object; hands its texts out
-    // through the system's `allocateText` (SysAllocString).
+    // through the system's SysAllocString, and the objects of the windows
+    // beneath it through its AccessibleObjectFromWindow, as `functions` has
+    // them (which outlive the proxy).
     AccessibleProxy(HWND window, IAccessible& standard, const ControlDescription& control,
-                    decltype(&SysAllocString) allocateText);
+                    const ScreenReaderFunctions& functions);
     ~AccessibleProxy();
     AccessibleProxy(const AccessibleProxy&) = delete;
     AccessibleProxy& operator=(const AccessibleProxy&) = delete;
@@ -32,7 +44,7 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
 
-    // IDispatch, as the standard object has it
+    // IDispatch, with the standard object's description of IAccessible
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
@@ -69,6 +81,10 @@ public:
 private:
     bool isVerdict(const VARIANT& child) const;
     HRESULT giveText(const std::wstring& text, BSTR* out) const;
+    // Where the window lets the mouse through to a window beneath it (the
+    // group box over the planet buttons), `child` becomes that window's
+    // object, as the standard object gives a child window's.
+    void hitBeneath(POINT at, VARIANT& child) const;
     // Our own name for the control; empty where the standard one holds.
     std::wstring ownName() const;
 
@@ -76,7 +92,7 @@ private:
     HWND window_;
     IAccessible& standard_;
     const ControlDescription& control_;
-    decltype(&SysAllocString) allocateText_;
+    const ScreenReaderFunctions& functions_;
 };
 
 }  // namespace veltara

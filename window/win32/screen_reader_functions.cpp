@@ -12,13 +12,16 @@ ScreenReaderFunctions find(FunctionResolver resolve) {
         findFunction<decltype(&CreateStdAccessibleObject)>(resolve, L"oleacc.dll",
                                                            "CreateStdAccessibleObject"),
         findFunction<decltype(&LresultFromObject)>(resolve, L"oleacc.dll", "LresultFromObject"),
+        findFunction<decltype(&AccessibleObjectFromWindow)>(resolve, L"oleacc.dll",
+                                                            "AccessibleObjectFromWindow"),
         findFunction<decltype(&SysAllocString)>(resolve, L"oleaut32.dll", "SysAllocString"),
     };
 }
 
 bool allFound(const ScreenReaderFunctions& functions) {
     return functions.coInitializeEx != nullptr && functions.createStdAccessibleObject != nullptr &&
-           functions.lresultFromObject != nullptr && functions.sysAllocString != nullptr;
+           functions.lresultFromObject != nullptr &&
+           functions.accessibleObjectFromWindow != nullptr && functions.sysAllocString != nullptr;
 }
 
 }  // namespace

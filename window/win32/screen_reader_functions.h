@@ -12,6 +12,7 @@ struct ScreenReaderFunctions {
     decltype(&CoInitializeEx) coInitializeEx;
     decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
     decltype(&LresultFromObject) lresultFromObject;
+    decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow;
     decltype(&SysAllocString) sysAllocString;
 };
 
