@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "accessible_proxy.h"
+#include "fatal_guard.h"
 #include "screen_reader_functions.h"
 
 namespace veltara {
@@ -44,7 +45,10 @@ bool isEmptyText(LPARAM text) {
 }
 
 LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+
+LRESULT serveAccessibleControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR id, DWORD_PTR data) {
     // NOLINTNEXTLINE(performance-no-int-to-ptr): the control's description, given below
     const auto& control = *reinterpret_cast<const ControlDescription*>(data);
     switch (message) {
@@ -74,6 +78,12 @@ LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wP
         break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    return runGuarded(
+        [&] { return serveAccessibleControl(window, message, wParam, lParam, id, data); });
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ PlanetGroup::PlanetGroup(const PlanetButtons& planets) : planets_(planets) {
         // it was clicked, unless told not to: moving the focus onto a planet
         // chooses nothing, Space or a click does.
         SendMessageW(planets_.at(i), BM_SETDONTCLICK, TRUE, 0);
-        subclasses_.at(i) =
-            WindowSubclass::install<PlanetGroup, &PlanetGroup::handle>(planets_.at(i), *this);
+        subclasses_.at(i).install<PlanetGroup, &PlanetGroup::handle>(planets_.at(i), *this);
     }
     keepOnePlanetTabStop(planets_);
 }
