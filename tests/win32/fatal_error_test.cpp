@@ -2,6 +2,7 @@
 // failure status, rather than unwinding through the system's window
 // procedures: in a handler, before the window exists, and once it exists,
 // where taking it down has asked the message loop to end (WM_QUIT).
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -23,26 +24,23 @@ using FatalError = Win32WindowTest;
 // and goes by itself.
 void readTheReportWhenItShows() {
     std::thread([title = widen(kProgramName)] {
-        for (int attempt = 0; attempt < 500; ++attempt) {
+        for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
             HWND report = FindWindowW(L"#32770", title.c_str());
-            if (report != nullptr && IsWindowVisible(report) != FALSE) {
-                std::string shown;
-                EnumChildWindows(
-                    report,
-                    [](HWND part, LPARAM text) {
-                        reinterpret_cast<std::string*>(text)->append(narrow(windowText(part)) + " ");
-                        return TRUE;
-                    },
-                    reinterpret_cast<LPARAM>(&shown));
-                Sleep(300);
-                if (IsWindow(report) != FALSE) {
-                    std::fprintf(stderr, "the report showed: %s\n", shown.c_str());
-                    std::fflush(stderr);
-                    PostMessageW(report, WM_COMMAND, IDOK, 0);
-                }
-                return;
+            if (report == nullptr || IsWindowVisible(report) == FALSE) {
+                continue;
             }
-            Sleep(10);
+            std::string shown;
+            EnumChildWindows(report, [](HWND part, LPARAM text) {
+                reinterpret_cast<std::string*>(text)->append(narrow(windowText(part)) + " ");
+                return TRUE;
+            }, reinterpret_cast<LPARAM>(&shown));
+            Sleep(300);
+            if (IsWindow(report) != FALSE) {
+                std::fprintf(stderr, "the report showed: %s\n", shown.c_str());
+                std::fflush(stderr);
+                PostMessageW(report, WM_COMMAND, IDOK, 0);
+            }
+            return;
         }
         ExitProcess(2);  // no report showed: not the status the test expects
     }).detach();
@@ -74,16 +72,14 @@ FARPROC resolveRefusingTheClass(const wchar_t* library, const char* name) {
 
 // Windows refuses the window's controls, as when it runs out of resources.
 LRESULT CALLBACK refuseTheControls(int code, WPARAM wParam, LPARAM lParam) {
+    std::array<wchar_t, 64> parent{};
     if (code == HCBT_CREATEWND) {
-        const HWND parent = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent;
-        std::wstring parentClass(64, L'\0');
-        parentClass.resize(static_cast<std::size_t>(
-            GetClassNameW(parent, parentClass.data(), static_cast<int>(parentClass.size()))));
-        if (parent != nullptr && parentClass == kMainWindowClass) {
-            return 1;
-        }
+        GetClassNameW(reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent,
+                      parent.data(), static_cast<int>(parent.size()));
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return std::wstring_view(parent.data()) == kMainWindowClass
+               ? 1
+               : CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // No fixture: its window would have registered the class already.
