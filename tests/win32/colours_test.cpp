@@ -20,8 +20,8 @@ namespace veltara::testing {
 namespace {
 
 struct ContrastSet {
-    const char* name;
-    DesktopColours colours;
+    const char* name;  // cppcheck-suppress unusedStructMember ; read through GetParam()
+    DesktopColours colours;  // cppcheck-suppress unusedStructMember
 };
 
 const ContrastSet kBlackSet{"Black", {{0, 0, 0}, {255, 255, 0}, {0, 0, 0}, {255, 255, 0}}};

@@ -10,6 +10,7 @@
 
 #include "main_form_description.h"
 #include "main_window_class.h"
+#include "message_parameters.h"
 #include "win32_fixture.h"
 #include "win32_text.h"
 
@@ -31,7 +32,7 @@ void readTheReportWhenItShows() {
             }
             std::string shown;
             EnumChildWindows(report, [](HWND part, LPARAM text) {
-                reinterpret_cast<std::string*>(text)->append(narrow(windowText(part)) + " ");
+                fromParameter<std::string*>(text)->append(narrow(windowText(part)) + " ");
                 return TRUE;
             }, reinterpret_cast<LPARAM>(&shown));
             Sleep(300);
@@ -74,7 +75,7 @@ FARPROC resolveRefusingTheClass(const wchar_t* library, const char* name) {
 LRESULT CALLBACK refuseTheControls(int code, WPARAM wParam, LPARAM lParam) {
     std::array<wchar_t, 64> parent{};
     if (code == HCBT_CREATEWND) {
-        GetClassNameW(reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent,
+        GetClassNameW(fromParameter<const CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent,
                       parent.data(), static_cast<int>(parent.size()));
     }
     return std::wstring_view(parent.data()) == kMainWindowClass

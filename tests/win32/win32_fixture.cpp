@@ -1,7 +1,8 @@
 #include "win32_fixture.h"
 
-#include <vector>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "message_loop.h"
 #include "win32_exercise_controls.h"
@@ -178,12 +179,13 @@ int Win32WindowTest::answerMark() {
 
 std::string Win32WindowTest::focused() {
     HWND focus = GetFocus();
-    for (const ControlDescription& described : mainFormDescription().controls) {
-        if (form_->control(described.array, described.element) == focus && focus != nullptr) {
-            return std::string(arrayName(described.array)) + "_" + std::to_string(described.element);
-        }
-    }
-    return {};
+    const auto& controls = mainFormDescription().controls;
+    const auto found = std::find_if(controls.begin(), controls.end(), [&](const auto& described) {
+        return focus != nullptr && form_->control(described.array, described.element) == focus;
+    });
+    return found == controls.end()
+               ? std::string()
+               : std::string(arrayName(found->array)) + "_" + std::to_string(found->element);
 }
 
 std::string Win32WindowTest::caption(int element) { return narrow(windowText(planet(element))); }
