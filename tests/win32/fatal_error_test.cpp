@@ -3,6 +3,7 @@
 // procedures: in a handler, before the window exists, and once it exists,
 // where taking it down has asked the message loop to end (WM_QUIT).
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -25,7 +26,7 @@ using FatalError = Win32WindowTest;
 // and goes by itself.
 void readTheReportWhenItShows() {
     std::thread([title = widen(kProgramName)] {
-        for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
+        for (std::int16_t attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
             HWND report = FindWindowW(L"#32770", title.c_str());
             if (report == nullptr || IsWindowVisible(report) == FALSE) {
                 continue;

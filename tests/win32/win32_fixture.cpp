@@ -79,11 +79,15 @@ namespace {
 // mouse in a loop of its own (a scroll bar) finds the release waiting, and
 // the system makes a second press a double-click, as it does for the
 // pupil's within the double-click time.
-void sendClicks(std::size_t clicks) {
-    std::vector<INPUT> inputs(2 * clicks);
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+void sendClicks(std::int16_t clicks) {
+    std::vector<INPUT> inputs;
+    for (std::int16_t click = 0; click < clicks; ++click) {
+        for (const DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = button;
+            inputs.push_back(input);
+        }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
