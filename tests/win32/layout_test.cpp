@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "main_form_description.h"
+#include "message_parameters.h"
 #include "win32_exercise_controls.h"
 #include "win32_fixture.h"
 #include "window_scenarios.h"
@@ -167,6 +168,17 @@ TEST_F(Layout, FollowsTheWindowToAMonitorOfAnotherDpi) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+    // A monitor of 192 DPI is larger than the test's screen, whose size
+    // would otherwise limit the window's (WM_GETMINMAXINFO).
+    const SUBCLASSPROC onALargerMonitor = [](HWND form, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+        const LRESULT answer = DefSubclassProc(form, message, wParam, lParam);
+        if (message == WM_GETMINMAXINFO) {
+            fromParameter<MINMAXINFO*>(lParam)->ptMaxTrackSize = {4096, 4096};
+        }
+        return answer;
+    };
+    SetWindowSubclass(window, onALargerMonitor, 0, 0);
     for (const UINT dpi : {144U, 192U}) {
         SCOPED_TRACE(dpi);
         RECT outer{0, 0, pixelsAt(mainFormDescription().clientWidth, dpi),
@@ -188,6 +200,7 @@ TEST_F(Layout, FollowsTheWindowToAMonitorOfAnotherDpi) {
         EXPECT_TRUE(EqualRect(&now, &suggested) != FALSE);
         expectControlsAt(form(), dpi);
     }
+    RemoveWindowSubclass(window, onALargerMonitor, 0);
 }
 
 TEST_F(Layout, TabVisitsTheControlsInTheirOrder) {
