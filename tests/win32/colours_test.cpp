@@ -20,8 +20,8 @@ namespace veltara::testing {
 namespace {
 
 struct ContrastSet {
-    const char* name;
-    DesktopColours colours;
+    const char* name;  // cppcheck-suppress unusedStructMember ; read through GetParam()
+    DesktopColours colours;  // cppcheck-suppress unusedStructMember
 };
 
 const ContrastSet kBlackSet{"Black", {{0, 0, 0}, {255, 255, 0}, {0, 0, 0}, {255, 255, 0}}};
@@ -31,8 +31,8 @@ const ContrastSet kWhiteSet{"White", {{255, 255, 255}, {0, 0, 0}, {255, 255, 255
 class SystemColours {
 public:
     explicit SystemColours(const DesktopColours& colours)
-        : wanted_{toColorRef(colours.window), toColorRef(colours.windowText),
-                  toColorRef(colours.buttonFace), toColorRef(colours.buttonText)} {
+        : wanted_{colorRefOf(colours.window), colorRefOf(colours.windowText),
+                  colorRefOf(colours.buttonFace), colorRefOf(colours.buttonText)} {
         for (std::size_t i = 0; i < kIndices.size(); ++i) {
             saved_.at(i) = GetSysColor(kIndices.at(i));
         }

@@ -1,9 +1,4 @@
 // The exercise driven through the real Win32 controls with mouse and keyboard.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <utility>
-
 #include "planet_arrow_keys.h"
 #include "win32_fixture.h"
 #include "window_scenarios.h"
@@ -30,43 +25,6 @@ TEST_F(Exercise, TakingBackByMouseRestoresThatPlanet) {
 TEST_F(Exercise, ADoubleClickTakesBackOneName) { aDoubleClickTakesBackOneName(*this); }
 
 TEST_F(Exercise, TheAnswerListDrawsWithinItsFrame) { theAnswerListDrawsWithinItsFrame(*this); }
-
-// What Windows' list box gets for a double-click on a name. The first press
-// takes that name back and the next one moves up under the pointer; the
-// second press must not reach the list box, which on Windows would select
-// that name (Wine's only reports LBN_DBLCLK, which tells the same).
-TEST_F(Exercise, TheListBoxMessagesOfADoubleClickTakeBackOneName) {
-    static int doubleClicksHeard = 0;
-    doubleClicksHeard = 0;
-    const SUBCLASSPROC listen = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR /*id*/, DWORD_PTR /*data*/) -> LRESULT {
-        if (message == WM_COMMAND && HIWORD(wParam) == LBN_DBLCLK) {
-            ++doubleClicksHeard;
-        }
-        return DefSubclassProc(window, message, wParam, lParam);
-    };
-    SetWindowSubclass(form().window(), listen, 0, 0);
-    const auto doubleClick = [this](POINT at) {
-        const LPARAM point = MAKELPARAM(at.x, at.y);
-        for (const auto& [message, keys] : {std::pair{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0},
-                                            {WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_LBUTTONUP, 0}}) {
-            SendMessageW(answerList(), message, static_cast<WPARAM>(keys), point);
-            pump();
-        }
-    };
-    for (int element : {0, 1, 2}) {
-        clickPlanet(element);
-    }
-    RECT first{};
-    SendMessageW(answerList(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    doubleClick({(first.left + first.right) / 2, (first.top + first.bottom) / 2});
-    EXPECT_EQ(answers(), namesOf({1, 2}));
-    EXPECT_FALSE(answerSelected());
-    doubleClick({20, 90});  // below the last name
-    EXPECT_EQ(answers(), namesOf({1, 2}));
-    EXPECT_EQ(doubleClicksHeard, 0);
-    RemoveWindowSubclass(form().window(), listen, 0);
-}
 
 // Windows gives the focus back to the window itself, restored from the
 // taskbar or returned to after another program's dialog: the planet that

@@ -1,8 +1,9 @@
 // The Win32 window as built: places, colours, texts and tab order, read back
 // from the real controls.
-#include <utility>
+#include <string_view>
 
 #include "main_form_description.h"
+#include "message_parameters.h"
 #include "win32_exercise_controls.h"
 #include "win32_fixture.h"
 #include "window_scenarios.h"
@@ -20,9 +21,50 @@ std::string traceName(const ControlDescription& control) {
 // Twips become pixels at the window's DPI: 15 to a pixel at 96 DPI.
 int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
-TEST_F(Layout, EveryControlStandsAsDescribed) {
-    HWND frame = control(ControlArray::Frame1);
-    const UINT dpi = screenDpi();
+LONG fontHeightOf(HWND window) {
+    LOGFONTW logical{};
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_GETFONT answers with a handle
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(logical),
+               &logical);
+    return logical.lfHeight;
+}
+
+// Every shown control at its described place, in the font of the described
+// size, at `dpi`; the planets at their frame's offset in the window, as they
+// would stand in it.
+void expectControlsAt(const MainForm& form, UINT dpi) {
+    const WindowDescription& described = mainFormDescription();
+    const TwipsRect& frame = described.control(ControlArray::Frame1, 0).place;
+    for (const ControlDescription& control : described.controls) {
+        HWND built = form.control(control.array, control.element);
+        if (built == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(traceName(control));
+        const POINT origin = control.insideFrame
+                                 ? POINT{pixelsAt(frame.left, dpi), pixelsAt(frame.top, dpi)}
+                                 : POINT{0, 0};
+        RECT place{};
+        GetWindowRect(built, &place);
+        MapWindowPoints(nullptr, form.window(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, origin.x + pixelsAt(control.place.left, dpi));
+        EXPECT_EQ(place.top, origin.y + pixelsAt(control.place.top, dpi));
+        EXPECT_EQ(place.right - place.left, pixelsAt(control.place.width, dpi));
+        EXPECT_EQ(place.bottom - place.top, pixelsAt(control.place.height, dpi));
+        EXPECT_EQ(fontHeightOf(built), -MulDiv(described.font.points, static_cast<int>(dpi), 72));
+    }
+}
+
+// Where the window's frame has that DPI too, its client area is as described.
+void expectLaidOutAt(const MainForm& form, UINT dpi) {
+    expectControlsAt(form, dpi);
+    RECT client{};
+    GetClientRect(form.window(), &client);
+    EXPECT_EQ(client.right, pixelsAt(mainFormDescription().clientWidth, dpi));
+    EXPECT_EQ(client.bottom, pixelsAt(mainFormDescription().clientHeight, dpi));
+}
+
+TEST_F(Layout, StartsAsDescribedWithNothingChosenAndTheFocusOnTheMessage) {
     for (const ControlDescription& described : mainFormDescription().controls) {
         SCOPED_TRACE(traceName(described));
         if (!described.visible) {
@@ -32,25 +74,21 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
         }
         HWND built = control(described.array, described.element);
         ASSERT_NE(built, nullptr);
-        // The planets stand beside their frame in the window, at its offset.
+        // The planets stand beside their frame in the window.
         EXPECT_EQ(GetParent(built), form().window());
-        const RECT origin = described.insideFrame ? placeOf(frame) : RECT{};
-        const RECT place = placeOf(built);
-        EXPECT_EQ(place.left, origin.left + pixelsAt(described.place.left, dpi));
-        EXPECT_EQ(place.top, origin.top + pixelsAt(described.place.top, dpi));
-        EXPECT_EQ(place.right - place.left, pixelsAt(described.place.width, dpi));
-        EXPECT_EQ(place.bottom - place.top, pixelsAt(described.place.height, dpi));
-        EXPECT_EQ(IsWindowVisible(built) != FALSE, described.visible);
+        EXPECT_NE(IsWindowVisible(built), FALSE);
         if (described.kind != ControlKind::ListBox) {
             EXPECT_EQ(narrow(windowText(built)), described.text);
         }
     }
-    const std::vector<std::string> reference = referenceItems();
-    ASSERT_EQ(reference.size(), 13U);
+    expectLaidOutAt(form(), screenDpi());
+    EXPECT_EQ(GetFocus(), messageArea());
+    EXPECT_TRUE(answers().empty());
     for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(reference[static_cast<std::size_t>(row.index)], row.name);
+        EXPECT_FALSE(planetSelected(row.index));
     }
-    EXPECT_EQ(widen(quotation()).size(), 118U);
+    EXPECT_EQ(referenceItems(), mainFormDescription().control(ControlArray::List1, 1).items);
+    EXPECT_EQ(quotation(), mainFormDescription().control(ControlArray::Text1, 1).text);
 }
 
 TEST_F(Layout, ColoursShowWhereNoTextIs) {
@@ -68,33 +106,16 @@ TEST_F(Layout, ColoursShowWhereNoTextIs) {
         if (described.kind == ControlKind::OptionButton) probe = {client.right - 2, 1};
         if (described.kind == ControlKind::Frame) probe = {4, client.bottom / 2};
         if (described.kind == ControlKind::CommandButton) probe = {6, client.bottom / 2};
-        EXPECT_EQ(pixel(built, probe.x, probe.y), toColorRef(*described.background));
+        EXPECT_EQ(pixel(built, probe.x, probe.y), colorRefOf(*described.background));
     }
-    EXPECT_EQ(pixel(form().window(), 2, 2), RGB(192, 192, 255));
+    EXPECT_EQ(pixel(form().window(), 2, 2), colorRefOf(mainFormDescription().background));
 }
 
 TEST_F(Layout, EveryTextReadsAgainstItsFace) { everyTextReadsAgainstItsFace(*this); }
 
 TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
-    RECT client{};
-    GetClientRect(form().window(), &client);
-    const UINT dpi = screenDpi();
-    EXPECT_EQ(client.right, MulDiv(461, static_cast<int>(dpi), 96));
-    EXPECT_EQ(client.bottom, MulDiv(365, static_cast<int>(dpi), 96));
-    // Times New Roman 12 points, at the window's DPI.
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(messageArea(), WM_GETFONT, 0, 0));
-    LOGFONTW logical{};
-    ASSERT_NE(GetObjectW(font, sizeof(logical), &logical), 0);
-    EXPECT_EQ(logical.lfHeight, -MulDiv(12, static_cast<int>(dpi), 72));
-    EXPECT_EQ(logical.lfWeight, FW_NORMAL);
-    EXPECT_EQ(logical.lfCharSet, RUSSIAN_CHARSET);
-    EXPECT_EQ(std::wstring(logical.lfFaceName), L"Times New Roman");
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(form().window(), GWL_STYLE));
-    EXPECT_EQ(style & WS_THICKFRAME, 0U);
-    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0U);
-    EXPECT_NE(style & WS_CAPTION, 0U);
-    const std::string caption = narrow(windowText(form().window()));
-    EXPECT_EQ(caption, mainFormDescription().caption);
+    EXPECT_EQ(GetWindowLongPtrW(form().window(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(narrow(windowText(form().window())), mainFormDescription().caption);
     EXPECT_NE(GetClassLongPtrW(form().window(), GCLP_HICON), 0U);
     // Dragging an edge does nothing: the border is no sizing border.
     RECT outer{};
@@ -104,45 +125,82 @@ TEST_F(Layout, WindowIsFixedWithItsCaptionAndIcon) {
     EXPECT_NE(edge, HTRIGHT);
 }
 
-// Before Windows 10 version 1607 there are no per-monitor DPI functions: the
-// window is built at the system's DPI, and at the same size.
-TEST_F(Layout, WithoutThePerMonitorDpiFunctionsTheWindowIsTheSame) {
-    const MainForm fallback([](const wchar_t*, const char*) -> FARPROC { return nullptr; });
-    const auto sizeOf = [](HWND window) {
-        RECT outer{};
-        GetWindowRect(window, &outer);
-        return std::pair{outer.right - outer.left, outer.bottom - outer.top};
-    };
-    const auto fontHeightOf = [](HWND window) {
-        LOGFONTW logical{};
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_GETFONT answers with a handle
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)),
-                   sizeof(logical), &logical);
-        return logical.lfHeight;
-    };
-    EXPECT_EQ(sizeOf(fallback.window()), sizeOf(form().window()));
-    for (const ControlDescription& described : mainFormDescription().controls) {
-        if (!described.visible) {
-            continue;
-        }
-        SCOPED_TRACE(traceName(described));
-        HWND built = fallback.control(described.array, described.element);
-        HWND expected = control(described.array, described.element);
-        const RECT place = placeOf(built);
-        const RECT expectedPlace = placeOf(expected);
-        EXPECT_TRUE(EqualRect(&place, &expectedPlace) != FALSE);
-        EXPECT_EQ(fontHeightOf(built), fontHeightOf(expected));
-    }
+// A monitor of 192 DPI as Windows 8.1 tells it, asked for its effective DPI
+// (MDT_EFFECTIVE_DPI, 0).
+HRESULT WINAPI monitorOf192Dpi(HMONITOR monitor, int type, UINT* x, UINT* y) {
+    *x = *y = 192;
+    return monitor != nullptr && type == 0 ? S_OK : E_INVALIDARG;
 }
 
-TEST_F(Layout, StartsWithNothingChosenAndTheFocusOnTheMessage) {
-    EXPECT_EQ(GetFocus(), messageArea());
-    EXPECT_TRUE(answers().empty());
-    for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(caption(row.index), row.name);
-        EXPECT_FALSE(planetSelected(row.index));
+FARPROC resolveAsWindows81(const wchar_t* library, const char* name) {
+    const std::string_view function(name);
+    if (function == "GetDpiForMonitor") {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&monitorOf192Dpi));
     }
-    EXPECT_EQ(message(), mainFormDescription().control(ControlArray::Text1, 0).text);
+    if (function == "GetDpiForWindow" || function == "AdjustWindowRectExForDpi") {
+        return nullptr;  // Windows 10 version 1607's
+    }
+    return resolveSystemFunction(library, name);
+}
+
+// Before Windows 10 version 1607 there is no GetDpiForWindow: Windows 8.1
+// tells the DPI of the window's monitor, and Windows 7, which lacks shcore,
+// only the system's. The frame keeps the system's DPI on both.
+TEST_F(Layout, BeforeWindows10TheWindowTakesItsMonitorsOrTheSystemsDpi) {
+    const MainForm windows7([](const wchar_t*, const char*) -> FARPROC { return nullptr; });
+    expectLaidOutAt(windows7, screenDpi());
+    const MainForm windows81(&resolveAsWindows81);
+    expectLaidOutAt(windows81, 192);
+}
+
+// Moved to a monitor of another DPI, the window is asked for its size there
+// (Windows 10 version 1703 on), then told the new DPI with the place and
+// size Windows suggests from that answer. Wine has one DPI for every
+// monitor and sends neither message, so the test sends them. Wine draws the
+// frame at the system's DPI, where Windows draws it at the new one: the
+// client area is not measured here.
+TEST_F(Layout, FollowsTheWindowToAMonitorOfAnotherDpi) {
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjustForDpi =
+        findFunction<AdjustForDpi>(&resolveSystemFunction, L"user32.dll", "AdjustWindowRectExForDpi");
+    ASSERT_NE(adjustForDpi, nullptr);
+    HWND window = form().window();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+    // A monitor of 192 DPI is larger than the test's screen, whose size
+    // would otherwise limit the window's (WM_GETMINMAXINFO).
+    const SUBCLASSPROC onALargerMonitor = [](HWND form, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+        const LRESULT answer = DefSubclassProc(form, message, wParam, lParam);
+        if (message == WM_GETMINMAXINFO) {
+            fromParameter<MINMAXINFO*>(lParam)->ptMaxTrackSize = {4096, 4096};
+        }
+        return answer;
+    };
+    SetWindowSubclass(window, onALargerMonitor, 0, 0);
+    for (const UINT dpi : {144U, 192U}) {
+        SCOPED_TRACE(dpi);
+        RECT outer{0, 0, pixelsAt(mainFormDescription().clientWidth, dpi),
+                   pixelsAt(mainFormDescription().clientHeight, dpi)};
+        adjustForDpi(&outer, style, FALSE, extendedStyle, dpi);
+        SIZE size{};
+        ASSERT_NE(SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size)), 0);
+        EXPECT_EQ(size.cx, outer.right - outer.left);
+        EXPECT_EQ(size.cy, outer.bottom - outer.top);
+
+        RECT suggested{};
+        GetWindowRect(window, &suggested);
+        suggested.right = suggested.left + size.cx;
+        suggested.bottom = suggested.top + size.cy;
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        pump();
+        RECT now{};
+        GetWindowRect(window, &now);
+        EXPECT_TRUE(EqualRect(&now, &suggested) != FALSE);
+        expectControlsAt(form(), dpi);
+    }
+    RemoveWindowSubclass(window, onALargerMonitor, 0);
 }
 
 TEST_F(Layout, TabVisitsTheControlsInTheirOrder) {

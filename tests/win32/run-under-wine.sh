@@ -11,6 +11,9 @@ wine=$(command -v wine64 || true)
 dpi="${VELTARA_WINE_DPI:-96}"
 theme="${VELTARA_WINE_THEME:-}"
 export WINEPREFIX="${VELTARA_WINEPREFIX:-${TMPDIR:-/tmp}/veltara-wine-$(id -u)-dpi${dpi}${theme:+-$theme}}"
+# TMPDIR only places the prefix: Debian 13's Wine 10 aborts at start
+# ("double free or corruption") wherever it is set.
+unset TMPDIR
 export WINEDEBUG=-all
 # No Mono or Gecko installers: the prefix needs neither, and there is no network.
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,7 +1,8 @@
 #include "win32_fixture.h"
 
-#include <array>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "control_names.h"
 #include "message_loop.h"
@@ -75,24 +76,19 @@ void Win32WindowTest::pump() {
 
 namespace {
 
-// Press and release go in together, so that a control that tracks the
-// mouse in a loop of its own (a scroll bar) finds the release waiting.
-void sendClick() {
-    std::array<INPUT, 2> inputs{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// Two clicks at once: the system makes the second press a double-click,
-// as it does for the pupil's within the double-click time.
-void sendDoubleClick() {
-    std::array<INPUT, 4> inputs{};
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+// Presses and releases go in together, so that a control that tracks the
+// mouse in a loop of its own (a scroll bar) finds the release waiting, and
+// the system makes a second press a double-click, as it does for the
+// pupil's within the double-click time.
+void sendClicks(std::int16_t clicks) {
+    std::vector<INPUT> inputs;
+    for (std::int16_t click = 0; click < clicks; ++click) {
+        for (const DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = button;
+            inputs.push_back(input);
+        }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
@@ -116,7 +112,7 @@ void Win32WindowTest::click(HWND target, POINT at) {
     ClientToScreen(target, &at);
     SetCursorPos(at.x, at.y);
     pump();
-    sendClick();
+    sendClicks(1);
     pump();
 }
 
@@ -136,7 +132,7 @@ void Win32WindowTest::doubleClickAnswer(int position) {
     ClientToScreen(answerList(), &at);
     SetCursorPos(at.x, at.y);
     pump();
-    sendDoubleClick();
+    sendClicks(2);
     pump();
 }
 
@@ -209,13 +205,6 @@ UINT Win32WindowTest::screenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return static_cast<UINT>(dpi);
-}
-
-RECT Win32WindowTest::placeOf(HWND target) const {
-    RECT place{};
-    GetWindowRect(target, &place);
-    MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 COLORREF Win32WindowTest::pixel(HWND target, int x, int y) const {

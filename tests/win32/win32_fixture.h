@@ -16,8 +16,6 @@
 
 namespace veltara::testing {
 
-inline COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
-
 class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override;
@@ -54,8 +52,6 @@ protected:
     std::string quotation() override { return form_->hidden().quotation(); }
     // The screen's DPI, as the Wine prefix sets it.
     static UINT screenDpi();
-    // A control's place in its parent's client area, in pixels.
-    RECT placeOf(HWND target) const;
     COLORREF pixel(HWND target, int x, int y) const;
 
     Picture picture() override;

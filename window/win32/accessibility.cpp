@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include <new>
+#include <stdexcept>
 
 #include "accessible_proxy.h"
+#include "fatal_guard.h"
 #include "screen_reader_functions.h"
 
 namespace veltara {
@@ -50,7 +52,10 @@ bool isEmptyText(LPARAM text) {
 }
 
 LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+
+LRESULT serveAccessibleControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR id, DWORD_PTR data) {
     // NOLINTNEXTLINE(performance-no-int-to-ptr): the control's description, given below
     const auto& control = *reinterpret_cast<const ControlDescription*>(data);
     switch (message) {
@@ -82,6 +87,12 @@ LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK accessibleControlProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    return runGuarded(
+        [&] { return serveAccessibleControl(window, message, wParam, lParam, id, data); });
+}
+
 }  // namespace
 
 void makeAccessible(HWND control, const ControlDescription& described) {
@@ -91,8 +102,10 @@ void makeAccessible(HWND control, const ControlDescription& described) {
         !described.isMessageArea() && described.kind != ControlKind::Frame) {
         return;
     }
-    SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,
-                      reinterpret_cast<DWORD_PTR>(&described));
+    if (SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,
+                          reinterpret_cast<DWORD_PTR>(&described)) == FALSE) {
+        throw std::runtime_error("a control cannot be subclassed");
+    }
 }
 
 }  // namespace veltara

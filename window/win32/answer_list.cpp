@@ -2,8 +2,9 @@
 
 namespace veltara {
 
-AnswerList::AnswerList(HWND list)
-    : subclass_(WindowSubclass::install<AnswerList, &AnswerList::handle>(list, *this)) {}
+AnswerList::AnswerList(HWND list) {
+    subclass_.install<AnswerList, &AnswerList::handle>(list, *this);
+}
 
 LRESULT AnswerList::handle(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

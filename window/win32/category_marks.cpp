@@ -7,9 +7,8 @@ CategoryMarks::CategoryMarks(const FormControls& controls, const FormColours& co
     : controls_(controls), colours_(colours), layout_(layout) {
     for (const BuiltControl& built : controls_.all()) {
         if (built.description->kind == ControlKind::Label && built.description->category) {
-            labels_.push_back(
-                WindowSubclass::install<CategoryMarks, &CategoryMarks::handleLabel>(built.window,
-                                                                                   *this));
+            labels_.emplace_back().install<CategoryMarks, &CategoryMarks::handleLabel>(
+                built.window, *this);
         }
     }
 }

@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
+#include <deque>
 
 #include "form_colours.h"
 #include "form_controls.h"
@@ -34,7 +34,8 @@ private:
     const FormControls& controls_;
     const FormColours& colours_;
     const FormLayout& layout_;
-    std::vector<WindowSubclass> labels_;
+    // A deque makes each subclass in its place, where it stays.
+    std::deque<WindowSubclass> labels_;
 };
 
 }  // namespace veltara

@@ -7,9 +7,8 @@ namespace veltara {
 DialogNavigation::DialogNavigation(HWND form, HWND first)
     : form_(form),
       first_(first),
-      saved_(first),
-      messageArea_(WindowSubclass::install<DialogNavigation, &DialogNavigation::handleMessageArea>(
-          first, *this)) {
+      saved_(first) {
+    messageArea_.install<DialogNavigation, &DialogNavigation::handleMessageArea>(first, *this);
     // The focus is always shown, whether the pupil has used the keyboard yet
     // or not.
     SendMessageW(form_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);

@@ -8,8 +8,9 @@ GroupBoxFace::GroupBoxFace(HWND frame, const ControlDescription& described,
                            const PlanetButtons& planets, const FormColours& colours)
     : described_(described),
       planets_(planets),
-      colours_(colours),
-      subclass_(WindowSubclass::install<GroupBoxFace, &GroupBoxFace::handle>(frame, *this)) {}
+      colours_(colours) {
+    subclass_.install<GroupBoxFace, &GroupBoxFace::handle>(frame, *this);
+}
 
 LRESULT GroupBoxFace::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_ERASEBKGND) {

@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
-#include <exception>
 #include <stdexcept>
 
 #include "clear_button.h"
-#include "fatal_error.h"
+#include "fatal_guard.h"
 #include "main_window_class.h"
 #include "message_parameters.h"
 #include "win32_text.h"
@@ -60,21 +59,23 @@ MainForm::~MainForm() {
 
 LRESULT CALLBACK MainForm::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = fromParameter<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* form = fromParameter<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr || form->window_ == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->handleMessage(message, wParam, lParam);
+    return runGuarded([&] {
+        if (message == WM_NCCREATE) {
+            const auto* create = fromParameter<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* form = fromParameter<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (form == nullptr || form->window_ == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            form->window_ = nullptr;
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return form->handleMessage(message, wParam, lParam);
+    });
 }
 
 LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -134,6 +135,8 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// An error from a control operation in a handler is not caught here: the
+// window procedure's guard ends the program with its report.
 void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
     // Enter and Esc reach here as IDOK and IDCANCEL from no control of ours.
     const BuiltControl* from = controls_.find(fromParameter<HWND>(lParam));
@@ -145,7 +148,7 @@ void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
     switch (from->description->array) {
     case ControlArray::Option1:
         if (code == BN_CLICKED && parts_->planets.select(element)) {
-            report(&OrderingExercise::Option1_Click, element);
+            exercise_.Option1_Click(element);
         }
         break;
     case ControlArray::List1:
@@ -153,12 +156,12 @@ void MainForm::onCommand(WPARAM wParam, LPARAM lParam) {
         // selection has changed only where it now holds one, since a name
         // that is selected is taken back at once.
         if (code == LBN_SELCHANGE && exerciseControls_.answerSelection() >= 0) {
-            report(&OrderingExercise::List1_Click, element);
+            exercise_.List1_Click(element);
         }
         break;
     case ControlArray::Command1:
         if (code == BN_CLICKED) {
-            report(&OrderingExercise::Command1_Click, element);
+            exercise_.Command1_Click(element);
         }
         break;
     default:
@@ -188,25 +191,8 @@ void MainForm::followDesktopColours() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void MainForm::report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element) {
-    try {
-        (exercise_.*handler)(element);
-    } catch (const std::exception& error) {
-        reportFatalErrorAndExit(error.what());
-    } catch (...) {
-        reportFatalErrorAndExit("unknown error");
-    }
-}
-
 std::unique_ptr<MainForm> showMainFormOrExit(int show, FunctionResolver resolve) {
-    std::unique_ptr<MainForm> form;
-    try {
-        form = std::make_unique<MainForm>(resolve);
-    } catch (const std::exception& error) {
-        reportFatalErrorAndExit(error.what());
-    } catch (...) {
-        reportFatalErrorAndExit("unknown error");
-    }
+    auto form = runGuarded([resolve] { return std::make_unique<MainForm>(resolve); });
     ShowWindow(form->window(), show);
     UpdateWindow(form->window());
     return form;

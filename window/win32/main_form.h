@@ -61,8 +61,6 @@ private:
     void eraseBackground(HDC dc) const;
     // Reads the desktop's colours anew and draws everything in them.
     void followDesktopColours();
-    // Runs one handler; an error from a control operation ends the program.
-    void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
 
     HWND window_ = nullptr;
     FormColours colours_;

@@ -32,13 +32,13 @@ std::optional<ArrowKey> arrowKeyOf(WPARAM key) {
 }  // namespace
 
 PlanetGroup::PlanetGroup(const PlanetButtons& planets) : planets_(planets) {
-    for (std::size_t i = 0; i < planets_.size(); ++i) {
+    for (std::int16_t element = 0; element < kPlanetCount; ++element) {
+        const auto i = static_cast<std::size_t>(element);
         // An unchecked radio button that takes the focus tells its parent
         // it was clicked, unless told not to: moving the focus onto a planet
         // chooses nothing, Space or a click does.
         SendMessageW(planets_.at(i), BM_SETDONTCLICK, TRUE, 0);
-        subclasses_.at(i) =
-            WindowSubclass::install<PlanetGroup, &PlanetGroup::handle>(planets_.at(i), *this);
+        subclasses_.at(i).install<PlanetGroup, &PlanetGroup::handle>(planets_.at(i), *this);
     }
     keepOnePlanetTabStop(planets_);
 }

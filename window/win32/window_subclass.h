@@ -7,6 +7,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
+
+#include "fatal_guard.h"
+
 namespace veltara {
 
 // What a served object's handler looks like: the control, then the message.
@@ -16,45 +20,41 @@ using SubclassHandler = LRESULT (Served::*)(HWND, UINT, WPARAM, LPARAM);
 template <typename Served, SubclassHandler<Served> Handle>
 LRESULT CALLBACK servingProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                   UINT_PTR id, DWORD_PTR served) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, &servingProcedure<Served, Handle>, id);
-        return DefSubclassProc(control, message, wParam, lParam);
-    }
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): the object given to install()
-    return (reinterpret_cast<Served*>(served)->*Handle)(control, message, wParam, lParam);
+    return runGuarded([&] {
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(control, &servingProcedure<Served, Handle>, id);
+            return DefSubclassProc(control, message, wParam, lParam);
+        }
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the object given to install()
+        return (reinterpret_cast<Served*>(served)->*Handle)(control, message, wParam, lParam);
+    });
 }
 
+// Windows keeps the served object's address. The subclass is a member of
+// that object and can be neither copied nor moved, and so neither can the
+// object: it stays where Windows was told it is.
 class WindowSubclass {
 public:
     WindowSubclass() = default;
     ~WindowSubclass() { remove(); }
     WindowSubclass(const WindowSubclass&) = delete;
     WindowSubclass& operator=(const WindowSubclass&) = delete;
-    WindowSubclass(WindowSubclass&& other) noexcept
-        : control_(other.control_), procedure_(other.procedure_) {
-        other.control_ = nullptr;
-    }
-    WindowSubclass& operator=(WindowSubclass&& other) noexcept {
-        if (this != &other) {
-            remove();
-            control_ = other.control_;
-            procedure_ = other.procedure_;
-            other.control_ = nullptr;
-        }
-        return *this;
-    }
+    WindowSubclass(WindowSubclass&&) = delete;
+    WindowSubclass& operator=(WindowSubclass&&) = delete;
 
     // Calls served.*Handle for every message of the control; the handler
-    // passes what it does not take on with DefSubclassProc.
+    // passes what it does not take on with DefSubclassProc. Throws where
+    // Windows refuses: the control would go unserved, which the window
+    // cannot start with.
     template <typename Served, SubclassHandler<Served> Handle>
-    static WindowSubclass install(HWND control, Served& served) {
-        WindowSubclass subclass;
+    void install(HWND control, Served& served) {
+        remove();
         if (SetWindowSubclass(control, &servingProcedure<Served, Handle>, kId,
-                              reinterpret_cast<DWORD_PTR>(&served)) != FALSE) {
-            subclass.control_ = control;
-            subclass.procedure_ = &servingProcedure<Served, Handle>;
+                              reinterpret_cast<DWORD_PTR>(&served)) == FALSE) {
+            throw std::runtime_error("a control cannot be subclassed");
         }
-        return subclass;
+        control_ = control;
+        procedure_ = &servingProcedure<Served, Handle>;
     }
 
 private:
