@@ -191,17 +191,6 @@ QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object
     return nullptr;
 }
 
-// Setting a planet's caption while its button is being built tells the
-// screen readers at once, before the button is a PlanetButton: the toolkit
-// then gives it its default interface. That one is dropped, so that the
-// next look finds ours.
-void forgetEarlyInterface(PlanetButton& button) {
-    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button);
-    if (seen != nullptr && dynamic_cast<PlanetButtonAccessible*>(seen) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
-    }
-}
-
 }  // namespace
 
 void listenToAnnouncements(AnnouncementListener listener) { announcementListener = listener; }
@@ -234,9 +223,6 @@ void makeAccessible(QWidget& widget, const ControlDescription& control) {
     }
     if (!control.accessibleDescription.empty()) {
         widget.setAccessibleDescription(toQt(control.accessibleDescription));
-    }
-    if (auto* button = dynamic_cast<PlanetButton*>(&widget)) {
-        forgetEarlyInterface(*button);
     }
     if (control.isMessageArea()) {
         if (auto* messageArea = qobject_cast<QPlainTextEdit*>(&widget)) {
