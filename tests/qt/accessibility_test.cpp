@@ -25,6 +25,19 @@ const ControlDescription& described(ControlArray array, int element) {
     return mainFormDescription().control(array, static_cast<std::int16_t>(element));
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// An object attribute, as the AT-SPI bridge gives it to the readers.
+QString attribute(QAccessibleInterface* node, const QString& name) {
+    QAccessibleAttributesInterface* attributes = node->attributesInterface();
+    if (attributes == nullptr) {
+        return {};
+    }
+    return attributes->attributeValue(QAccessible::Attribute::Custom)
+        .value<QHash<QString, QString>>()
+        .value(name);
+}
+#endif
+
 // Every interface under the window, the window's own first.
 std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
     std::vector<QAccessibleInterface*> found{root};
@@ -144,9 +157,38 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
     ASSERT_NE(message->textInterface(), nullptr);
     EXPECT_EQ(message->textInterface()->text(0, message->textInterface()->characterCount()),
               messageArea()->toPlainText());
-    clickPlanet(7);
-    ASSERT_EQ(of(answerList())->childCount(), 1);
-    EXPECT_EQ(of(answerList())->child(0)->text(QAccessible::Name), QStringLiteral("Уран"));
+}
+
+// Thirteen names do not fit in the list's height. Orca 48 counts only the
+// names it is told are showing, unless the list tells its set size: the
+// readers are told all of them, and again after a take-back.
+TEST_F(Accessibility, TheAnswerListTellsHowManyNamesItHolds) {
+    choose(distanceOrder());
+    for (const int count : {13, 12}) {
+        SCOPED_TRACE(count);
+        QAccessibleInterface* list = of(answerList());
+        ASSERT_EQ(list->childCount(), count);
+        bool someOutOfSight = false;
+        for (int row = 0; row < count; ++row) {
+            QAccessibleInterface* item = list->child(row);
+            EXPECT_EQ(item->text(QAccessible::Name), answerList()->item(row)->text());
+            EXPECT_EQ(list->indexOfChild(item), row);
+            someOutOfSight = someOutOfSight || item->state().invisible;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            EXPECT_EQ(attribute(item, QStringLiteral("posinset")), QString::number(row + 1));
+            EXPECT_EQ(attribute(item, QStringLiteral("setsize")), QString::number(count));
+#endif
+        }
+        EXPECT_TRUE(someOutOfSight);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        EXPECT_EQ(attribute(list, QStringLiteral("setsize")), QString::number(count));
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        clickAnswer(0);  // the names below it move up
+#else
+        clickAnswer(count - 1);  // the toolkit's list hears of moves only while a reader listens
+#endif
+    }
 }
 
 TEST_F(Accessibility, AChosenButtonIsNamedForWhatASightedPupilSees) {
