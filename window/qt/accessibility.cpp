@@ -262,7 +262,7 @@ public:
             QObject::connect(model, &QAbstractItemModel::rowsInserted, list,
                              [this](const QModelIndex&, int first, int last) {
                                  items_.insert(items_.begin() + std::min<std::ptrdiff_t>(first, std::ssize(items_)),
-                                               static_cast<std::size_t>(last - first + 1), 0);
+                                               static_cast<std::size_t>(last - first) + 1, 0);
                                  renumberItems();
                              }),
             QObject::connect(model, &QAbstractItemModel::rowsRemoved, list,
@@ -296,6 +296,7 @@ public:
         }
         QAccessible::Id& id = items_[static_cast<std::size_t>(index)];
         if (id == 0) {
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the cache owns it
             id = QAccessible::registerAccessibleInterface(new AnswerItemAccessible(&list(), index));
         }
         return QAccessible::accessibleInterface(id);
