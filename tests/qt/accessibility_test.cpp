@@ -25,18 +25,17 @@ const ControlDescription& described(ControlArray array, int element) {
     return mainFormDescription().control(array, static_cast<std::int16_t>(element));
 }
 
+// An object attribute, as the AT-SPI bridge gives it; Qt gives none before 6.8.
+constexpr bool kAttributesTold = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+QString attribute([[maybe_unused]] QAccessibleInterface* node, [[maybe_unused]] const char* name) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-// An object attribute, as the AT-SPI bridge gives it to the readers.
-QString attribute(QAccessibleInterface* node, const QString& name) {
-    QAccessibleAttributesInterface* attributes = node->attributesInterface();
-    if (attributes == nullptr) {
-        return {};
+    if (QAccessibleAttributesInterface* attributes = node->attributesInterface()) {
+        const QVariant custom = attributes->attributeValue(QAccessible::Attribute::Custom);
+        return custom.value<QHash<QString, QString>>().value(QLatin1String(name));
     }
-    return attributes->attributeValue(QAccessible::Attribute::Custom)
-        .value<QHash<QString, QString>>()
-        .value(name);
-}
 #endif
+    return {};
+}
 
 // Every interface under the window, the window's own first.
 std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
@@ -165,29 +164,24 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
 TEST_F(Accessibility, TheAnswerListTellsHowManyNamesItHolds) {
     choose(distanceOrder());
     for (const int count : {13, 12}) {
-        SCOPED_TRACE(count);
         QAccessibleInterface* list = of(answerList());
         ASSERT_EQ(list->childCount(), count);
-        bool someOutOfSight = false;
+        int outOfSight = 0;
         for (int row = 0; row < count; ++row) {
             QAccessibleInterface* item = list->child(row);
-            EXPECT_EQ(item->text(QAccessible::Name), answerList()->item(row)->text());
+            EXPECT_EQ(item->text(QAccessible::Name), answerList()->item(row)->text()) << row;
             EXPECT_EQ(list->indexOfChild(item), row);
-            someOutOfSight = someOutOfSight || item->state().invisible;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            EXPECT_EQ(attribute(item, QStringLiteral("posinset")), QString::number(row + 1));
-            EXPECT_EQ(attribute(item, QStringLiteral("setsize")), QString::number(count));
-#endif
+            outOfSight += item->state().invisible ? 1 : 0;
+            if (kAttributesTold) {
+                EXPECT_EQ(attribute(item, "posinset"), QString::number(row + 1));
+                EXPECT_EQ(attribute(item, "setsize"), QString::number(count));
+            }
         }
-        EXPECT_TRUE(someOutOfSight);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        EXPECT_EQ(attribute(list, QStringLiteral("setsize")), QString::number(count));
-#endif
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        clickAnswer(0);  // the names below it move up
-#else
-        clickAnswer(count - 1);  // the toolkit's list hears of moves only while a reader listens
-#endif
+        EXPECT_GT(outOfSight, 0);
+        EXPECT_EQ(attribute(list, "setsize"), kAttributesTold ? QString::number(count) : QString());
+        // The names below the first move up; before Qt 6.8 the toolkit's list
+        // hears of that only while a reader listens: the last goes there.
+        clickAnswer(kAttributesTold ? 0 : count - 1);
     }
 }
 
