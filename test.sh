@@ -52,13 +52,17 @@ trap on_exit EXIT
 # A run as root without sudo (su, say) leaves its files to root: say at once
 # how to mend that, rather than stop half way on "Permission denied".
 if [ "$(id -u)" -ne 0 ]; then
+    foreign=()
     for made in build dist; do
         if [ -e "$made" ] && [ -n "$(find "$made" ! -user "$(id -u)" -print -quit)" ]; then
-            echo "$made/ holds files of another user, left by a run as root. As root, run:" >&2
-            echo "    chown -R $(id -u):$(id -g) $PWD/build $PWD/dist" >&2
-            exit 1
+            foreign+=("$PWD/$made")
         fi
     done
+    if [ ${#foreign[@]} -ne 0 ]; then
+        echo "${foreign[*]} hold files of another user, left by a run as root. As root, run:" >&2
+        echo "    chown -R $(id -u):$(id -g) ${foreign[*]}" >&2
+        exit 1
+    fi
 fi
 
 source scripts/ensure-packages.sh
@@ -114,5 +118,6 @@ scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie
 # slow to start.
 echo "=== the verdict heard with Orca ==="
 tests/screen-reader/check-verdict-with-orca.sh 1 8
+# shellcheck disable=SC2016 # expanded in the Debian 13 system
 in_debian13 sh -c 'cmake --preset debian13 && cmake --build --preset debian13 -j "$(nproc)" --target veltara'
 in_debian13 env BUILD_DIR=build/debian13/default tests/screen-reader/check-verdict-with-orca.sh 1 8
