@@ -17,6 +17,12 @@ jobs=$(nproc)
 release=(-DVELTARA_TESTS=OFF -DVELTARA_WERROR=OFF)
 rm -rf dist
 mkdir -p dist
+# CPack into an empty folder: what an earlier run made there, an older
+# version's package among it, must not reach dist/.
+package_into_fresh_folder() {
+    rm -rf "$1/cpack"
+    (cd "$1" && cpack -B "$PWD/cpack")
+}
 
 echo "=== Debian package ==="
 # Debian's own compiler and linker flags, hardening included (relro, bindnow).
@@ -25,16 +31,17 @@ cmake --preset default -B build/package-linux -DCMAKE_BUILD_TYPE=Release "${rele
       -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
       -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build/package-linux -j "$jobs"
-(cd build/package-linux && cpack -B "$PWD/cpack")
+package_into_fresh_folder build/package-linux
 cp build/package-linux/cpack/veltara_*_amd64.deb dist/
 
 echo "=== Windows zip ==="
 cmake --preset windows -B build/package-windows "${release[@]}"
 cmake --build build/package-windows -j "$jobs"
-(cd build/package-windows && cpack -B "$PWD/cpack")
+package_into_fresh_folder build/package-windows
 cp build/package-windows/cpack/veltara-*-windows-x64.zip dist/
 
 echo "=== Windows installer ==="
+rm -f build/package-windows/packaging/windows/veltara-*-windows-x64.msi
 cmake --build build/package-windows --target windows_installer
 cp build/package-windows/packaging/windows/veltara-*-windows-x64.msi dist/
 

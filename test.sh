@@ -30,6 +30,41 @@ if "$all" && [ "$(id -u)" -ne 0 ]; then
     exit 1
 fi
 
+# What a run as root through sudo makes goes back to the user who ran sudo,
+# however the run ends: the next ./test.sh, as that user, writes there.
+give_back_to_sudo_user() {
+    if [ "$(id -u)" -eq 0 ] && [ "${SUDO_UID:-0}" -ne 0 ]; then
+        for made in build dist; do
+            if [ -e "$made" ]; then
+                chown -R "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$made" || true
+            fi
+        done
+    fi
+}
+windows_suite=""
+on_exit() {
+    if [ -n "$windows_suite" ]; then
+        kill -- -"$windows_suite" 2>/dev/null || true
+    fi
+    give_back_to_sudo_user
+}
+trap on_exit EXIT
+# A run as root without sudo (su, say) leaves its files to root: say at once
+# how to mend that, rather than stop half way on "Permission denied".
+if [ "$(id -u)" -ne 0 ]; then
+    foreign=()
+    for made in build dist; do
+        if [ -e "$made" ] && [ -n "$(find "$made" ! -user "$(id -u)" -print -quit)" ]; then
+            foreign+=("$PWD/$made")
+        fi
+    done
+    if [ ${#foreign[@]} -ne 0 ]; then
+        echo "${foreign[*]} hold files of another user, left by a run as root. As root, run:" >&2
+        echo "    chown -R $(id -u):$(id -g) ${foreign[*]}" >&2
+        exit 1
+    fi
+fi
+
 source scripts/ensure-packages.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
 if "$all"; then
@@ -46,11 +81,10 @@ echo "=== windows suite, meanwhile: build/windows-suite.log ==="
 mkdir -p build
 setsid tests/windows-suite.sh >build/windows-suite.log 2>&1 &
 windows_suite=$!
-trap 'kill -- -"$windows_suite" 2>/dev/null || true' EXIT
 tests/linux-suites.sh default sanitizer
 windows_status=0
 wait "$windows_suite" || windows_status=$?
-trap - EXIT
+windows_suite=""
 cat build/windows-suite.log
 if [ "$windows_status" -ne 0 ]; then
     echo "the Windows suite failed" >&2
@@ -84,5 +118,6 @@ scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie
 # slow to start.
 echo "=== the verdict heard with Orca ==="
 tests/screen-reader/check-verdict-with-orca.sh 1 8
+# shellcheck disable=SC2016 # expanded in the Debian 13 system
 in_debian13 sh -c 'cmake --preset debian13 && cmake --build --preset debian13 -j "$(nproc)" --target veltara'
 in_debian13 env BUILD_DIR=build/debian13/default tests/screen-reader/check-verdict-with-orca.sh 1 8

@@ -12,24 +12,24 @@ deb=$(realpath "$1")
 release="${2:-bookworm}"
 cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
+source scripts/in-chroot.sh
 ensure_packages debootstrap
 
 root=$(mktemp -d /tmp/veltara-chroot.XXXXXX)
-cleanup() { umount "$root/proc" 2>/dev/null || true; rm -rf --one-file-system "$root"; }
-trap cleanup EXIT
+trap 'rm -rf --one-file-system "$root"' EXIT
 # The downloaded packages are kept for the next check of the same release.
 cache="/var/cache/veltara/debootstrap-$release"
 mkdir -p "$cache"
-debootstrap --variant=minbase --cache-dir="$cache" "$release" "$root"
+# debootstrap mounts /proc and /sys there while it works: in a mount
+# namespace of its own, they end with it, however it ends.
+unshare --mount --propagation private -- \
+    debootstrap --variant=minbase --cache-dir="$cache" "$release" "$root"
 name="Debian $(cut -d. -f1 "$root/etc/debian_version") ($release)"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"
 cp "$deb" tests/packaging/menu_entry.py "$root/tmp/"
 # A clean environment: this machine's (a TMPDIR, say) names nothing there.
-in_root() {
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-        DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"
-}
+# Its mounts end with each command, however the check ends.
+in_root() { in_chroot "$root" "$@"; }
 
 in_root apt-get update
 in_root sh -c "cd /tmp && apt install -y ./$(basename "$deb")"

@@ -14,6 +14,8 @@
 # namespace of its own and vanish with the command, whatever way it ends, so
 # nothing of the machine's stays mounted inside the folder.
 DEBIAN13_ROOT="${VELTARA_DEBIAN13_ROOT:-/var/cache/veltara/debian13}"
+# shellcheck source=scripts/in-chroot.sh
+source "$(dirname "${BASH_SOURCE[0]}")/in-chroot.sh"
 
 ensure_debian13() {
     if [ "$(id -u)" -ne 0 ]; then
@@ -22,10 +24,23 @@ ensure_debian13() {
     fi
     ensure_packages debootstrap
     if [ ! -f "$DEBIAN13_ROOT/.veltara-bootstrapped" ]; then
-        # A run stopped half way leaves a folder without the mark: begin anew.
-        rm -rf --one-file-system "$DEBIAN13_ROOT"
+        # The folder is ours only if it holds our mark, written before
+        # debootstrap starts: a run stopped half way left it, and it is
+        # begun anew. Any other folder with something in it is left alone,
+        # whatever VELTARA_DEBIAN13_ROOT names.
+        if [ -f "$DEBIAN13_ROOT/.veltara-debian13" ]; then
+            rm -rf --one-file-system "$DEBIAN13_ROOT"
+        elif [ -n "$(ls -A "$DEBIAN13_ROOT" 2>/dev/null)" ]; then
+            echo "$DEBIAN13_ROOT holds files and no .veltara-debian13: it is no Debian 13" \
+                 "system made here, and is left as it is. Name an empty or new folder in" \
+                 "VELTARA_DEBIAN13_ROOT." >&2
+            return 1
+        fi
         mkdir -p "$DEBIAN13_ROOT"
-        debootstrap --variant=minbase trixie "$DEBIAN13_ROOT"
+        touch "$DEBIAN13_ROOT/.veltara-debian13"
+        # Its mounts there end with it, however it ends.
+        unshare --mount --propagation private -- \
+            debootstrap --variant=minbase trixie "$DEBIAN13_ROOT"
         touch "$DEBIAN13_ROOT/.veltara-bootstrapped"
     fi
     cp /etc/resolv.conf "$DEBIAN13_ROOT/etc/resolv.conf"
@@ -35,18 +50,5 @@ ensure_debian13() {
 }
 
 in_debian13() {
-    local tree
-    tree=$(pwd -P)
-    unshare --mount --propagation private -- bash -euo pipefail -c '
-        root=$1 tree=$2
-        shift 2
-        mount -t proc proc "$root/proc"
-        mount --rbind /dev "$root/dev"
-        mkdir -p "$root$tree"
-        mount --bind "$tree" "$root$tree"
-        exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-            DEBIAN_FRONTEND=noninteractive \
-            bash -c "cd \"\$0\" && exec \"\$@\"" "$tree" "$@"
-    ' in_debian13 "$DEBIAN13_ROOT" "$tree" "$@"
+    in_chroot --tree "$(pwd -P)" "$DEBIAN13_ROOT" "$@"
 }

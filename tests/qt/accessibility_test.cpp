@@ -25,6 +25,18 @@ const ControlDescription& described(ControlArray array, int element) {
     return mainFormDescription().control(array, static_cast<std::int16_t>(element));
 }
 
+// An object attribute, as the AT-SPI bridge gives it; Qt gives none before 6.8.
+constexpr bool kAttributesTold = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+QString attribute([[maybe_unused]] QAccessibleInterface* node, [[maybe_unused]] const char* name) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (QAccessibleAttributesInterface* attributes = node->attributesInterface()) {
+        const QVariant custom = attributes->attributeValue(QAccessible::Attribute::Custom);
+        return custom.value<QHash<QString, QString>>().value(QLatin1String(name));
+    }
+#endif
+    return {};
+}
+
 // Every interface under the window, the window's own first.
 std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
     std::vector<QAccessibleInterface*> found{root};
@@ -143,9 +155,33 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
     ASSERT_NE(message->textInterface(), nullptr);
     EXPECT_EQ(message->textInterface()->text(0, message->textInterface()->characterCount()),
               messageArea()->toPlainText());
-    clickPlanet(7);
-    ASSERT_EQ(of(answerList())->childCount(), 1);
-    EXPECT_EQ(of(answerList())->child(0)->text(QAccessible::Name), QStringLiteral("Уран"));
+}
+
+// Thirteen names do not fit in the list's height. Orca 48 counts only the
+// names it is told are showing, unless the list tells its set size: the
+// readers are told all of them, and again after a take-back.
+TEST_F(Accessibility, TheAnswerListTellsHowManyNamesItHolds) {
+    choose(distanceOrder());
+    for (const int count : {13, 12}) {
+        QAccessibleInterface* list = of(answerList());
+        ASSERT_EQ(list->childCount(), count);
+        int outOfSight = 0;
+        for (int row = 0; row < count; ++row) {
+            QAccessibleInterface* item = list->child(row);
+            EXPECT_EQ(item->text(QAccessible::Name), answerList()->item(row)->text()) << row;
+            EXPECT_EQ(list->indexOfChild(item), row);
+            outOfSight += item->state().invisible ? 1 : 0;
+            if (kAttributesTold) {
+                EXPECT_EQ(attribute(item, "posinset"), QString::number(row + 1));
+                EXPECT_EQ(attribute(item, "setsize"), QString::number(count));
+            }
+        }
+        EXPECT_GT(outOfSight, 0);
+        EXPECT_EQ(attribute(list, "setsize"), kAttributesTold ? QString::number(count) : QString());
+        // The names below the first move up; before Qt 6.8 the toolkit's list
+        // hears of that only while a reader listens: the last goes there.
+        clickAnswer(kAttributesTold ? 0 : count - 1);
+    }
 }
 
 TEST_F(Accessibility, AChosenButtonIsNamedForWhatASightedPupilSees) {

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "fatal_error.h"
+#include "fatal_guard.h"
 #include "main_form_description.h"
 #include "window_fixture.h"
 
@@ -25,7 +25,7 @@ TEST_F(FatalError, AControlThatFailsEndsTheProgramWithAReport) {
 }
 
 TEST(FatalErrorAtStart, AWindowThatCannotBeBuiltEndsTheProgramWithAReport) {
-    EXPECT_EXIT(builtOrFatal([]() -> int { throw std::runtime_error("Option1 element 3 cannot be created"); }),
+    EXPECT_EXIT(runGuarded([]() -> int { throw std::runtime_error("Option1 element 3 cannot be created"); }),
                 ::testing::ExitedWithCode(1),
                 fatalErrorReport("Option1 element 3 cannot be created"));
 }

@@ -3,7 +3,9 @@
 # thirteen in a wrong order, the thirteenth by a click, takes one back and
 # places it again, the thirteenth by Space. Each verdict must be spoken
 # exactly once, after what the thirteenth pick itself says and before the
-# pupil's next action; nothing else may say it. One Orca session per pace.
+# pupil's next action; nothing else may say it. Entering the answer list
+# with the thirteen in it, Orca must count them all: thirteen, however few
+# the list shows. One Orca session per pace.
 #
 # usage: [BUILD_DIR=build/debian13/default] check-verdict-with-orca.sh [PAUSE...]
 #   PAUSE  seconds the pupil waits after the first Tab and Space, before and
@@ -54,11 +56,13 @@ for pause in "${paces[@]}"; do
     # planets again, at Макемаке, the selected one; up to Ерида, chosen.
     actions+=(Tab pause:1 End pause:1 Up pause:1 space pause:1 shift+Tab pause:1 Up "pause:$pause"
               space "pause:$listen")
-    heard=$(KEY_DELAY=0 scripts/hear-with-orca.sh "${actions[@]}")
+    # Orca speaks its own words in English, whatever the machine's language.
+    heard=$(KEY_DELAY=0 LC_ALL=C.UTF-8 scripts/hear-with-orca.sh "${actions[@]}")
     # The wrong verdict after the click on Макемаке, the right one after the
-    # last Space.
-    if said_once_after "$heard" "$wrong" click:Макемаке && said_once_after "$heard" "$right" space; then
-        echo "pause $pause s: each verdict spoken once, after the thirteenth pick"
+    # last Space; the thirteen counted on the last Tab, into the list.
+    if said_once_after "$heard" "$wrong" click:Макемаке && said_once_after "$heard" "$right" space &&
+        said_once_after "$heard" "with 13 items" Tab; then
+        echo "pause $pause s: each verdict spoken once, after the thirteenth pick; the list's thirteen counted"
     else
         echo "pause $pause s: FAILED, Orca said:" >&2
         echo "$heard" >&2

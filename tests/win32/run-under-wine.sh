@@ -24,7 +24,13 @@ if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
         # Only one test run at a time makes the prefix.
         flock 9
         if [ ! -f "$WINEPREFIX/.veltara-ready" ]; then
-            "$wine" wineboot --init >/dev/null 2>&1 || true
+            # A prefix wineboot failed to make is no prefix to run in: it
+            # stays unmarked, and the next run makes it again.
+            if ! booted=$("$wine" wineboot --init 2>&1); then
+                echo "wineboot failed in $WINEPREFIX; the prefix is not ready:" >&2
+                echo "$booted" >&2
+                exit 1
+            fi
             # Where Times New Roman is missing, Liberation Serif takes its
             # place, as fontconfig does for the Linux build.
             "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \

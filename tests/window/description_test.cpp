@@ -71,9 +71,13 @@ TEST(WindowDescription, PlanetButtonsAndReferenceListComeFromTheCatalogue) {
 }
 
 TEST(WindowDescription, LegendLabelsShareTheirCategoryColours) {
-    EXPECT_EQ(form().control(ControlArray::Label1, 2).background, (Rgb{255, 128, 0}));
-    EXPECT_EQ(form().control(ControlArray::Label1, 3).background, (Rgb{0, 255, 255}));
-    EXPECT_EQ(form().control(ControlArray::Label1, 4).background, (Rgb{255, 0, 255}));
+    for (const PlanetRow& row : kCatalogue) {
+        const auto legend = std::find_if(form().controls.begin(), form().controls.end(), [&](const auto& c) {
+            return c.array == ControlArray::Label1 && c.text == categoryLegend(row.category);
+        });
+        ASSERT_NE(legend, form().controls.end()) << row.name;
+        EXPECT_EQ(legend->background, row.colour());
+    }
     EXPECT_EQ(form().control(ControlArray::Frame1, 0).background, form().background);
     // The heading reaches 15 twips into the answer list below it.
     EXPECT_EQ(form().control(ControlArray::Label1, 1).place.bottom() -

@@ -4,10 +4,19 @@
 #include <QAccessibleWidget>
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleObject>
+#else
+#include <QHash>
+#include <QListWidget>
+#include <QPointer>
+#include <QVariant>
+#include <algorithm>
+#include <iterator>
+#include <vector>
 #endif
 #include <QEvent>
 #include <QPlainTextEdit>
 
+#include "answer_list.h"
 #include "control_names.h"
 #include "main_form.h"
 #include "main_form_description.h"
@@ -174,6 +183,184 @@ private:
 };
 #endif
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.8 and later: the answer list with its size told. The toolkit's own
+// list marks the names scrolled out of sight as not showing, and Orca 48
+// counts only the showing ones: with thirteen names it said "List with 6
+// items". Told as the list's and each name's set size, the count is the
+// real one, and so is each name's place, "3 of 13". The names are the same
+// as the toolkit's: their text, their place, selected and current.
+class AnswerItemAccessible final : public QAccessibleInterface, public QAccessibleAttributesInterface {
+public:
+    AnswerItemAccessible(QListWidget* list, int row) : list_(list), row_(row) {}
+    void setRow(int row) { row_ = row; }
+
+    bool isValid() const override { return list_ != nullptr && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ != nullptr ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list_); }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && isValid() ? list_->item(row_)->text() : QString();
+    }
+    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QRect rect() const override {
+        if (!isValid()) {
+            return {};
+        }
+        const QRect place = list_->visualItemRect(list_->item(row_));
+        return {list_->viewport()->mapToGlobal(place.topLeft()), place.size()};
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!isValid()) {
+            return state;
+        }
+        const QRect shown(list_->mapToGlobal(QPoint(0, 0)), list_->size());
+        state.invisible = !shown.intersects(rect());
+        state.selectable = true;
+        state.focusable = true;
+        state.selected = list_->item(row_)->isSelected();
+        state.focused = list_->currentRow() == row_;
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::AttributesInterface ? static_cast<QAccessibleAttributesInterface*>(this)
+                                                        : nullptr;
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override {
+        if (key != QAccessible::Attribute::Custom || !isValid()) {
+            return {};
+        }
+        return QVariant::fromValue(QHash<QString, QString>{
+            {QStringLiteral("posinset"), QString::number(row_ + 1)},
+            {QStringLiteral("setsize"), QString::number(list_->count())}});
+    }
+
+private:
+    QPointer<QListWidget> list_;
+    int row_;
+};
+
+class AnswerListAccessible final : public QAccessibleWidget, public QAccessibleAttributesInterface {
+public:
+    explicit AnswerListAccessible(AnswerList* list) : QAccessibleWidget(list, QAccessible::List) {
+        // Each name keeps its interface while it stays in the list, as the
+        // toolkit's own list does: a take-back moves the names below it up,
+        // and the mark, which the readers follow, may already be on one of
+        // them.
+        const QAbstractItemModel* model = list->model();
+        watched_ = {
+            QObject::connect(model, &QAbstractItemModel::rowsInserted, list,
+                             [this](const QModelIndex&, int first, int last) {
+                                 items_.insert(items_.begin() + std::min<std::ptrdiff_t>(first, std::ssize(items_)),
+                                               static_cast<std::size_t>(last - first) + 1, 0);
+                                 renumberItems();
+                             }),
+            QObject::connect(model, &QAbstractItemModel::rowsRemoved, list,
+                             [this](const QModelIndex&, int first, int last) {
+                                 for (int row = first; row <= last && row < std::ssize(items_); ++row) {
+                                     forget(items_[static_cast<std::size_t>(row)]);
+                                 }
+                                 items_.erase(items_.begin() + std::min<std::ptrdiff_t>(first, std::ssize(items_)),
+                                              items_.begin() + std::min<std::ptrdiff_t>(last + 1, std::ssize(items_)));
+                                 renumberItems();
+                             }),
+            QObject::connect(model, &QAbstractItemModel::modelReset, list, [this] { forgetItems(); })};
+    }
+    ~AnswerListAccessible() override {
+        for (const QMetaObject::Connection& connection : watched_) {
+            QObject::disconnect(connection);
+        }
+        forgetItems();
+    }
+    AnswerListAccessible(const AnswerListAccessible&) = delete;
+    AnswerListAccessible& operator=(const AnswerListAccessible&) = delete;
+
+    int childCount() const override { return list().count(); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= list().count()) {
+            return nullptr;
+        }
+        if (std::ssize(items_) < list().count()) {
+            items_.resize(static_cast<std::size_t>(list().count()), 0);
+        }
+        QAccessible::Id& id = items_[static_cast<std::size_t>(index)];
+        if (id == 0) {
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the cache owns it
+            id = QAccessible::registerAccessibleInterface(new AnswerItemAccessible(&list(), index));
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (std::size_t row = 0; row < items_.size(); ++row) {
+            if (items_[row] != 0 && QAccessible::accessibleInterface(items_[row]) == child) {
+                return static_cast<int>(row);
+            }
+        }
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QModelIndex index = list().indexAt(list().viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? child(index.row()) : nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override { return child(list().currentRow()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::AttributesInterface) {
+            return static_cast<QAccessibleAttributesInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override {
+        if (key != QAccessible::Attribute::Custom) {
+            return {};
+        }
+        return QVariant::fromValue(
+            QHash<QString, QString>{{QStringLiteral("setsize"), QString::number(list().count())}});
+    }
+
+private:
+    QListWidget& list() const { return *static_cast<QListWidget*>(widget()); }
+
+    static void forget(QAccessible::Id id) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    void forgetItems() const {
+        for (const QAccessible::Id id : items_) {
+            forget(id);
+        }
+        items_.clear();
+    }
+    void renumberItems() const {
+        for (std::size_t row = 0; row < items_.size(); ++row) {
+            if (items_[row] != 0) {
+                static_cast<AnswerItemAccessible*>(QAccessible::accessibleInterface(items_[row]))
+                    ->setRow(static_cast<int>(row));
+            }
+        }
+    }
+
+    mutable std::vector<QAccessible::Id> items_;
+    std::vector<QMetaObject::Connection> watched_;
+};
+#endif
+
 QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object) {
     if (auto* button = dynamic_cast<PlanetButton*>(object)) {
         return new PlanetButtonAccessible(button);
@@ -182,6 +369,10 @@ QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object
     if (auto* notice = dynamic_cast<VerdictNotice*>(object)) {
         return new VerdictNoticeAccessible(notice);
     }
+#else
+    if (auto* list = dynamic_cast<AnswerList*>(object)) {
+        return new AnswerListAccessible(list);
+    }
 #endif
     if (auto* form = dynamic_cast<MainForm*>(object)) {
         // A frame with the caption as its name, where the toolkit would
@@ -189,17 +380,6 @@ QAccessibleInterface* ourInterface(const QString& /*className*/, QObject* object
         return new QAccessibleWidget(form, QAccessible::Window);
     }
     return nullptr;
-}
-
-// Setting a planet's caption while its button is being built tells the
-// screen readers at once, before the button is a PlanetButton: the toolkit
-// then gives it its default interface. That one is dropped, so that the
-// next look finds ours.
-void forgetEarlyInterface(PlanetButton& button) {
-    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&button);
-    if (seen != nullptr && dynamic_cast<PlanetButtonAccessible*>(seen) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
-    }
 }
 
 }  // namespace
@@ -234,9 +414,6 @@ void makeAccessible(QWidget& widget, const ControlDescription& control) {
     }
     if (!control.accessibleDescription.empty()) {
         widget.setAccessibleDescription(toQt(control.accessibleDescription));
-    }
-    if (auto* button = dynamic_cast<PlanetButton*>(&widget)) {
-        forgetEarlyInterface(*button);
     }
     if (control.isMessageArea()) {
         if (auto* messageArea = qobject_cast<QPlainTextEdit*>(&widget)) {

@@ -29,12 +29,16 @@ QItemSelectionModel::SelectionFlags AnswerList::selectionCommand(const QModelInd
 // on the name now under the pointer and take that back too.
 void AnswerList::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
-// The names are drawn anew rather than moved. Qt moves the drawn pixels
-// and, with them, the part of the list still waiting to be drawn; when a
-// take-back scrolls the list as its scroll bar goes, that part can end up a
-// row below the list, and the white drawn there stays over the window's
-// background (seen on X11 with Qt 6.4). The list is small: drawing it whole
-// costs nothing a pupil notices.
-void AnswerList::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }
+// The view scrolls as it would (its hover, editor and drag bookkeeping are
+// kept there), and then the names are drawn anew. The view moves the drawn
+// pixels and, with them, the part of the list still waiting to be drawn;
+// when a take-back scrolls the list as its scroll bar goes, that part can
+// end up a row below the list, and the white drawn there stays over the
+// window's background (seen on X11 with Qt 6.4). The list is small: drawing
+// it whole costs nothing a pupil notices.
+void AnswerList::scrollContentsBy(int dx, int dy) {
+    QListWidget::scrollContentsBy(dx, dy);
+    viewport()->update();
+}
 
 }  // namespace veltara

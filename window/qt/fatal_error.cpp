@@ -1,4 +1,8 @@
-#include "fatal_error.h"
+// The end of the program after an error nobody expected: the report, on
+// standard error and, where there is a screen, in a message box; then the
+// end, at once. std::exit would run the static destructors while the
+// application and its windows still live, under the handler that failed.
+#include "fatal_guard.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -20,7 +24,7 @@ void reportFatalErrorAndExit(std::string_view what) {
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
         QMessageBox::critical(nullptr, toQt(kProgramName), toQt(report));
     }
-    std::exit(EXIT_FAILURE);
+    std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace veltara

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "desktop_integration.h"
-#include "fatal_error.h"
+#include "fatal_guard.h"
 #include "main_form.h"
 #include "qt_style.h"
 #include "toolkit_start.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     start.succeeded();
     veltara::integrateWithDesktop(app);
     veltara::useExerciseStyle();
-    const auto form = veltara::builtOrFatal([] { return std::make_unique<veltara::MainForm>(); });
+    const auto form = veltara::runGuarded([] { return std::make_unique<veltara::MainForm>(); });
     form->show();
     return QApplication::exec();
 }

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <exception>
 #include <optional>
 #include <vector>
 
@@ -15,7 +14,7 @@
 #include "answer_list.h"
 #include "control_colours.h"
 #include "control_names.h"
-#include "fatal_error.h"
+#include "fatal_guard.h"
 #include "main_form_description.h"
 #include "planet_arrow_keys.h"
 #include "tab_order.h"
@@ -153,7 +152,11 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         widget = new QGroupBox(toQt(control.text), parent);
         break;
     case ControlKind::OptionButton: {
+        // Built empty and given its caption once it is a PlanetButton: a
+        // caption set while the toolkit's button is being built would make
+        // the screen readers' interface there, the toolkit's own one.
         auto* button = new PlanetButton(control, parent);
+        button->setText(toQt(control.text));
         widgets_.planets.at(static_cast<std::size_t>(control.element)) = button;
         button->installEventFilter(this);
         widget = button;
@@ -252,11 +255,13 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     const auto key = arrowKeyOf(*static_cast<QKeyEvent*>(event));
     for (std::size_t i = 0; key && i < widgets_.planets.size(); ++i) {
         if (widgets_.planets[i] == watched) {
-            const std::int16_t reached = planetReachedByArrow(static_cast<std::int16_t>(i), *key);
-            PlanetButton* target = widgets_.planets.at(static_cast<std::size_t>(reached));
-            if (target != nullptr) {
-                target->setFocus(Qt::TabFocusReason);
-            }
+            runGuarded([&] {
+                const std::int16_t reached = planetReachedByArrow(static_cast<std::int16_t>(i), *key);
+                PlanetButton* target = widgets_.planets.at(static_cast<std::size_t>(reached));
+                if (target != nullptr) {
+                    target->setFocus(Qt::TabFocusReason);
+                }
+            });
             return true;
         }
     }
@@ -264,13 +269,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainForm::report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element) {
-    try {
-        ((*exercise_).*handler)(element);
-    } catch (const std::exception& error) {
-        reportFatalErrorAndExit(error.what());
-    } catch (...) {
-        reportFatalErrorAndExit("unknown error");
-    }
+    runGuarded([&] { ((*exercise_).*handler)(element); });
 }
 
 }  // namespace veltara

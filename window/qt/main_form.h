@@ -29,7 +29,8 @@ private:
     QWidget* buildControl(const ControlDescription& control, QWidget* frame);
     void chainTabOrder();
     void connectClicks();
-    // Runs one handler; an error from a control operation ends the program.
+    // Runs one of the exercise's handlers; an error from a control operation
+    // ends the program with the report.
     void report(void (OrderingExercise::*handler)(std::int16_t), std::int16_t element);
 
     ExerciseWidgets widgets_;
