@@ -1,0 +1,227 @@
+#include "web_fixture.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+
+namespace veltara::testing {
+
+namespace {
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end = text.find(separator); end != std::string::npos; end = text.find(separator, start)) {
+        parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        throw std::runtime_error(std::string(name) + " is not set");
+    }
+    return value;
+}
+
+// Firefox opens the page from a folder whose name has spaces and Cyrillic
+// letters, as a teacher's folder may: the file address must be written out
+// right. The other engines open it where it was built.
+std::string pagePath() {
+    static const std::string path = [] {
+        const std::filesystem::path built = environment("VELTARA_WEB_PAGE");
+        if (!std::filesystem::is_regular_file(built)) {
+            throw std::runtime_error("no page at " + built.string() + ": build the web preset");
+        }
+        if (WebWindowTest::engine() != "firefox") {
+            return built.string();
+        }
+        const auto folder = std::filesystem::temp_directory_path() /
+                            ("veltara-" + std::to_string(::getpid())) / "Уроци по физика и астрономия";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(built, folder / built.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+        return (folder / built.filename()).string();
+    }();
+    return path;
+}
+
+// What one look at the page reads, fields split by RS and lists by US.
+const char* const kReadState =
+    "const list = document.getElementById('List1_0');"
+    "const items = Array.from(list.children).filter(e => e.getAttribute('role') === 'option');"
+    "const active = list.getAttribute('aria-activedescendant');"
+    "const planets = Array.from({length: 13}, (_, i) => document.getElementById('Option1_' + i));"
+    "return [items.map(e => e.textContent).join('\\x1f'),"
+    "  items.some(e => e.getAttribute('aria-selected') === 'true') ? '1' : '0',"
+    "  String(active ? items.findIndex(e => e.id === active) : -1),"
+    "  document.activeElement ? document.activeElement.id : '',"
+    "  planets.map(p => p.textContent).join('\\x1f'),"
+    "  planets.map(p => p.getAttribute('aria-checked') === 'true' ? '1' : '0').join(''),"
+    "  document.getElementById('Text1_0').value].join('\\x1e');";
+
+}  // namespace
+
+std::string elementIdOf(ControlArray array, int element) {
+    return std::string(arrayName(array)) + "_" + std::to_string(element);
+}
+
+const std::string& WebWindowTest::engine() {
+    static const std::string name = environment("VELTARA_WEB_ENGINE");
+    return name;
+}
+
+BrowserBridge& WebWindowTest::bridge() {
+    static const std::unique_ptr<BrowserBridge> browser = [] {
+        auto started = std::make_unique<BrowserBridge>(engine());
+        std::cout << "[ browser  ] " << started->browser() << '\n';
+        return started;
+    }();
+    return *browser;
+}
+
+void WebWindowTest::SetUp() {
+    try {
+        bridge().request("open " + pagePath());
+        const std::string viewport =
+            bridge().request("size " + std::to_string(kViewportWidth) + " " + std::to_string(kViewportHeight));
+        ASSERT_EQ(viewport, std::to_string(kViewportWidth) + " " + std::to_string(kViewportHeight));
+    } catch (const std::exception& error) {
+        FAIL() << error.what();
+    }
+    changed();
+    pictureScale_ = 0;
+}
+
+void WebWindowTest::TearDown() {
+    EXPECT_EQ(script("return performance.getEntriesByType('resource').map(e => e.name).join(' ')"), "")
+        << "the page asked for these";
+}
+
+ViewportBox WebWindowTest::boxOf(const std::string& elementId) {
+    std::istringstream numbers(script("const r = document.getElementById('" + elementId +
+                                      "').getBoundingClientRect();"
+                                      "return [r.left, r.top, r.width, r.height].join(' ')"));
+    ViewportBox box;
+    numbers >> box.left >> box.top >> box.width >> box.height;
+    return box;
+}
+
+void WebWindowTest::clickAt(double x, double y, int count) {
+    bridge().request("click " + std::to_string(std::lround(x)) + " " + std::to_string(std::lround(y)) + " " +
+                     std::to_string(count));
+    changed();
+}
+
+void WebWindowTest::tapAt(double x, double y, int count) {
+    bridge().request("tap " + std::to_string(std::lround(x)) + " " + std::to_string(std::lround(y)) + " " +
+                     std::to_string(count));
+    changed();
+}
+
+void WebWindowTest::pressNamed(const std::string& key, bool shift) {
+    bridge().request("key " + key + (shift ? " shift" : ""));
+    changed();
+}
+
+void WebWindowTest::clickPlanet(int element) {
+    const ViewportBox box = boxOf(elementIdOf(ControlArray::Option1, element));
+    clickAt(box.centreX(), box.centreY());
+}
+
+void WebWindowTest::clickClear() {
+    const ViewportBox box = boxOf(elementIdOf(ControlArray::Command1, 0));
+    clickAt(box.centreX(), box.centreY());
+}
+
+void WebWindowTest::clickAnswer(int position) {
+    const std::string id = script("const items = Array.from(document.getElementById('List1_0').children)"
+                                  "  .filter(e => e.getAttribute('role') === 'option');"
+                                  "return items[" + std::to_string(position) + "].id");
+    ASSERT_FALSE(id.empty()) << "the answer list's items have ids, for aria-activedescendant";
+    const ViewportBox box = boxOf(id);
+    clickAt(box.centreX(), box.centreY());
+}
+
+// Both clicks in one sequence of actions, as quickly as a pupil's
+// double-click, which the browser counts as one.
+void WebWindowTest::doubleClickAnswer(int position) {
+    const std::string id = script("const first = document.querySelector('#List1_0 > [role=option]');"
+                                  "return first ? first.id : ''");
+    ASSERT_FALSE(id.empty()) << "no name in the answer list";
+    const ViewportBox first = boxOf(id);
+    clickAt(first.centreX(), first.centreY() + position * first.height, 2);
+}
+
+void WebWindowTest::press(Key key) {
+    switch (key) {
+    case Key::Tab: return pressNamed("Tab");
+    case Key::BackTab: return pressNamed("Tab", true);
+    case Key::Left: return pressNamed("Left");
+    case Key::Right: return pressNamed("Right");
+    case Key::Up: return pressNamed("Up");
+    case Key::Down: return pressNamed("Down");
+    case Key::Home: return pressNamed("Home");
+    case Key::End: return pressNamed("End");
+    case Key::PageUp: return pressNamed("PageUp");
+    case Key::PageDown: return pressNamed("PageDown");
+    case Key::Space: return pressNamed("Space");
+    }
+}
+
+const WebWindowTest::PageState& WebWindowTest::state() {
+    if (state_) {
+        return *state_;
+    }
+    const std::vector<std::string> fields = split(script(kReadState), '\x1e');
+    if (fields.size() != 7) {
+        throw std::runtime_error("the page's controls are not as promised");
+    }
+    PageState read;
+    if (!fields[0].empty()) {
+        read.answers = split(fields[0], '\x1f');
+    }
+    read.selected = fields[1] == "1";
+    read.mark = std::stoi(fields[2]);
+    read.focused = fields[3];
+    read.captions = split(fields[4], '\x1f');
+    for (char checked : fields[5]) {
+        read.checked.push_back(checked == '1');
+    }
+    read.message = fields[6];
+    state_ = std::move(read);
+    return *state_;
+}
+
+std::string WebWindowTest::caption(int element) {
+    return state().captions.at(static_cast<std::size_t>(element));
+}
+
+bool WebWindowTest::planetSelected(int element) {
+    return state().checked.at(static_cast<std::size_t>(element));
+}
+
+Picture WebWindowTest::picture() {
+    Picture shown = bridge().picture("form");
+    pictureScale_ = shown.width / boxOf("form").width;
+    return shown;
+}
+
+// From the element's box and the form's, in the screenshot's pixels.
+PictureBox WebWindowTest::placeInPicture(ControlArray array, std::int16_t element) {
+    if (pictureScale_ == 0) {
+        pictureScale_ = std::stod(script("return String(devicePixelRatio)"));
+    }
+    const ViewportBox form = boxOf("form");
+    const ViewportBox box = boxOf(elementIdOf(array, element));
+    const auto pixels = [this](double length) { return static_cast<int>(std::lround(length * pictureScale_)); };
+    return {pixels(box.left - form.left), pixels(box.top - form.top), pixels(box.width), pixels(box.height)};
+}
+
+}  // namespace veltara::testing
