@@ -89,9 +89,15 @@ BrowserBridge& WebWindowTest::bridge() {
 void WebWindowTest::SetUp() {
     try {
         bridge().request("open " + pagePath());
-        const std::string viewport =
-            bridge().request("size " + std::to_string(kViewportWidth) + " " + std::to_string(kViewportHeight));
-        ASSERT_EQ(viewport, std::to_string(kViewportWidth) + " " + std::to_string(kViewportHeight));
+        // Firefox keeps its window at least 500 pixels wide: the form then
+        // stands in a wider viewport, at its own size still.
+        std::istringstream viewport(
+            bridge().request("size " + std::to_string(kViewportWidth) + " " + std::to_string(kViewportHeight)));
+        int width = 0;
+        int height = 0;
+        viewport >> width >> height;
+        ASSERT_GE(width, kViewportWidth);
+        ASSERT_GE(height, kViewportHeight);
     } catch (const std::exception& error) {
         FAIL() << error.what();
     }

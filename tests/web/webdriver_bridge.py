@@ -186,7 +186,9 @@ class Marionette:
         if name == "TakeElementScreenshot":
             name, params = "TakeScreenshot", {"id": params["id"], "full": False, "hash": False}
         self.next_id += 1
-        data = json.dumps([0, self.next_id, "WebDriver:" + name, params]).encode()
+        if ":" not in name:
+            name = "WebDriver:" + name
+        data = json.dumps([0, self.next_id, name, params]).encode()
         self.socket.sendall(str(len(data)).encode() + b":" + data)
         while True:
             kind, message_id, error, result = self.read_packet()
@@ -201,8 +203,8 @@ class Marionette:
 
     def close(self):
         try:
-            self.command("DeleteSession", {})
-            self.command("Quit", {"flags": ["eForceQuit"]})
+            # Firefox quits from within its session.
+            self.command("Marionette:Quit", {"flags": ["eForceQuit"]})
         except (BridgeError, OSError):
             pass
         finally:
@@ -262,19 +264,20 @@ class Bridge:
         return url
 
     def size(self, width, height):
-        # The window's frame takes its part: grow the window by what the
-        # viewport misses, until the viewport has the size asked for.
+        """Grows or shrinks the window by what its viewport misses, until the
+        viewport has the size asked for or the browser keeps it as it is."""
         want = (int(width), int(height))
-        for _ in range(5):
-            inner = tuple(self.script("return [innerWidth, innerHeight]"))
+        inner = tuple(self.script("return [innerWidth, innerHeight]"))
+        for _ in range(4):
             if inner == want:
-                return f"{inner[0]} {inner[1]}"
+                break
             rect = self.browser.command("GetWindowRect", {})
             self.browser.command("SetWindowRect", {
                 "width": rect["width"] + want[0] - inner[0],
                 "height": rect["height"] + want[1] - inner[1]})
-            time.sleep(0.1)
-        inner = self.script("return [innerWidth, innerHeight]")
+            before, inner = inner, tuple(self.script("return [innerWidth, innerHeight]"))
+            if inner == before:
+                break
         return f"{inner[0]} {inner[1]}"
 
     def pointer(self, kind, x, y, count=1):
