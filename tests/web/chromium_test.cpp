@@ -1,10 +1,12 @@
 // What only Chromium's DevTools let a test set or read: the screen of a
 // phone, a tablet or a 4K monitor, touch, forced colours and a dark
 // preference, and the accessibility tree a screen reader is given.
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <ostream>
 #include <thread>
+#include <tuple>
 #include <sstream>
 
 #include "control_colours.h"
@@ -49,9 +51,13 @@ TEST_P(ChromiumScreens, TheFormFitsAndTakesTaps) {
                  ", \"deviceScaleFactor\": " + std::to_string(screen.pixelRatio) +
                  ", \"mobile\": " + (screen.phone ? "true" : "false") + "}");
     devTools("Emulation.setTouchEmulationEnabled", R"({"enabled": true, "maxTouchPoints": 5})");
-    ASSERT_EQ(script("return [innerWidth, innerHeight, devicePixelRatio].join(' ')"),
+    // A page wider than a phone's screen has the browser widen its layout
+    // and zoom it out: the form must fit by its own scale, at the
+    // browser's scale 1.
+    EXPECT_EQ(script("return [innerWidth, innerHeight, devicePixelRatio, visualViewport.scale].join(' ')"),
               std::to_string(screen.width) + " " + std::to_string(screen.height) + " " +
-                  std::to_string(screen.pixelRatio));
+                  std::to_string(screen.pixelRatio) + " 1")
+        << "the layout viewport, the pixel ratio and the browser's zoom";
     // The page fits the form anew when the viewport's size changes, at
     // its next frame: the form's box is read once it keeps still.
     ViewportBox form = boxOf("form");
@@ -222,6 +228,24 @@ TEST_F(ChromiumAccessibility, EveryControlHasItsRoleNameAndState) {
     const auto buttons = withRole("button");
     ASSERT_EQ(buttons.size(), 1U);
     EXPECT_EQ(field(buttons[0], "name"), "Чисти");
+}
+
+// A screen reader reads the planets in the tree's order: the order in
+// which they stand on the screen, row by row, and never the answer.
+TEST_F(ChromiumAccessibility, ThePlanetsComeInTheOrderTheyStandOnTheScreen) {
+    std::vector<PlanetRow> rows(kCatalogue.begin(), kCatalogue.end());
+    std::sort(rows.begin(), rows.end(), [](const PlanetRow& one, const PlanetRow& other) {
+        return std::tie(one.top, one.left) < std::tie(other.top, other.left);
+    });
+    std::vector<std::string> onScreen;
+    for (const PlanetRow& row : rows) {
+        onScreen.emplace_back(row.name);
+    }
+    std::vector<std::string> inTree;
+    for (const AccessibleNode& radio : withRole("radio")) {
+        inTree.push_back(field(radio, "name"));
+    }
+    EXPECT_EQ(inTree, onScreen);
 }
 
 // The verdict reaches a polite live region when the thirteenth name is

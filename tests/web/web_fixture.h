@@ -52,6 +52,7 @@ protected:
     void clickAt(double x, double y, int count = 1);
     void tapAt(double x, double y, int count = 1);
     void pressNamed(const std::string& key, bool shift = false);
+    void tabAround(bool back);
 
     void clickPlanet(int element) override;
     void clickAnswer(int position) override;

@@ -329,7 +329,8 @@ class Bridge:
                 fields[prop["name"]] = value if isinstance(value, str) else json.dumps(value)
             if fields.get("live") in ("polite", "assertive"):
                 fields["text"] = text_under(node) or fields["value"]
-            lines.append("\t".join(f"{key}={value}" for key, value in fields.items()))
+            # One line a node: a text's own line breaks and tabs become spaces.
+            lines.append("\t".join(f"{key}={' '.join(value.split())}" for key, value in fields.items()))
         return "\n".join(lines)
 
     def handle(self, line):
