@@ -58,17 +58,8 @@ TEST_P(ChromiumScreens, TheFormFitsAndTakesTaps) {
               std::to_string(screen.width) + " " + std::to_string(screen.height) + " " +
                   std::to_string(screen.pixelRatio) + " 1")
         << "the layout viewport, the pixel ratio and the browser's zoom";
-    // The page fits the form anew when the viewport's size changes, at
-    // its next frame: the form's box is read once it keeps still.
-    ViewportBox form = boxOf("form");
-    for (int frame = 0; frame < 40; ++frame) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        const ViewportBox again = boxOf("form");
-        if (frame > 2 && again.width == form.width && again.left == form.left && again.top == form.top) {
-            break;
-        }
-        form = again;
-    }
+    waitForTheFormToFit();
+    const ViewportBox form = boxOf("form");
     EXPECT_GE(form.left, -0.5);
     EXPECT_GE(form.top, -0.5);
     EXPECT_LE(form.left + form.width, screen.width + 0.5);

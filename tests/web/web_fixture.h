@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,9 @@ protected:
 
     std::string script(const std::string& body) { return bridge().script(body); }
     ViewportBox boxOf(const std::string& elementId);
+    void waitForTheFormToFit();
+    void waitForTheListToRest();
+    // Clicks at a point of the viewport; no clicks only moves the pointer there.
     void clickAt(double x, double y, int count = 1);
     void tapAt(double x, double y, int count = 1);
     void pressNamed(const std::string& key, bool shift = false);
@@ -94,6 +98,9 @@ private:
     HiddenControls hidden_{mainFormDescription()};
     std::optional<PageState> state_;
     double pictureScale_ = 0;
+    std::chrono::steady_clock::time_point lastClick_;
+    double lastClickX_ = -100;
+    double lastClickY_ = -100;
 };
 
 }  // namespace veltara::testing

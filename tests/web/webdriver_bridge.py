@@ -223,14 +223,18 @@ def start(engine, profile):
                 "binary": "/usr/lib/chromium/chromium",
                 "args": ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
                          "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", "--disable-dev-shm-usage", "--hide-scrollbars",
+                         "--disable-sync", "--disable-dev-shm-usage",
                          "--force-device-scale-factor=1", f"--user-data-dir={profile}"],
             }})
     if engine == "webkit":
         # WebKitWebDriver starts MiniBrowser unless told otherwise; the
-        # browser needs an X display (DISPLAY, from the suite's Xvfb).
+        # browser needs an X display (DISPLAY, from the suite's Xvfb). Its
+        # scroll bars are the classic ones, as the other browsers draw them
+        # here: GTK's overlay bars come and go over a list on a timer of
+        # their own, and the layer they are drawn in has the text it
+        # overlaps drawn anew, differently smoothed.
         return HttpDriver(["WebKitWebDriver"], {
-            "webkitgtk:browserOptions": {"args": ["--automation"]},
+            "webkitgtk:browserOptions": {"args": ["--automation"], "useOverlayScrollbars": False},
         })
     if engine == "firefox":
         return Marionette(profile)
