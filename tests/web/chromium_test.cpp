@@ -156,9 +156,9 @@ protected:
         for (std::string line; std::getline(lines, line);) {
             AccessibleNode node;
             std::istringstream fields(line);
-            for (std::string field; std::getline(fields, field, '\t');) {
-                const std::size_t equals = field.find('=');
-                node[field.substr(0, equals)] = field.substr(equals + 1);
+            for (std::string pair; std::getline(fields, pair, '\t');) {
+                const std::size_t equals = pair.find('=');
+                node[pair.substr(0, equals)] = pair.substr(equals + 1);
             }
             nodes.push_back(node);
         }

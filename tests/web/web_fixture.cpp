@@ -232,7 +232,7 @@ void WebWindowTest::tabAround(bool back) {
     if (from != (back ? "Text1_0" : "Command1_0")) {
         return;
     }
-    for (int press = 0; press < 4 && (focused().empty() || focused() == from); ++press) {
+    for (int again = 0; again < 4 && (focused().empty() || focused() == from); ++again) {
         pressNamed("Tab", back);
     }
 }
