@@ -39,11 +39,40 @@ struct Screen {
 };
 void PrintTo(const Screen& screen, std::ostream* out) { *out << screen.name; }
 
-class ChromiumScreens : public ChromiumTest, public ::testing::WithParamInterface<Screen> {};
+class ChromiumScreens : public ChromiumTest, public ::testing::WithParamInterface<Screen> {
+protected:
+    // The whole form shows, as large as the screen lets it, its
+    // proportions kept, with nothing to scroll.
+    void expectTheFormFits() {
+        const Screen& screen = GetParam();
+        // A page wider than a phone's screen has the browser widen its
+        // layout and zoom it out: the form must fit by its own scale, at
+        // the browser's scale 1.
+        EXPECT_EQ(script("return [innerWidth, innerHeight, devicePixelRatio, visualViewport.scale].join(' ')"),
+                  std::to_string(screen.width) + " " + std::to_string(screen.height) + " " +
+                      std::to_string(screen.pixelRatio) + " 1")
+            << "the layout viewport, the pixel ratio and the browser's zoom";
+        waitForTheFormToFit();
+        const ViewportBox form = boxOf("form");
+        EXPECT_GE(form.left, -0.5);
+        EXPECT_GE(form.top, -0.5);
+        EXPECT_LE(form.left + form.width, screen.width + 0.5);
+        EXPECT_LE(form.top + form.height, screen.height + 0.5);
+        EXPECT_NEAR(form.width / form.height, 461.0 / 365.0, 0.01);
+        EXPECT_TRUE(form.width >= screen.width - 2 || form.height >= screen.height - 2)
+            << "the form is " << form.width << " by " << form.height;
+        EXPECT_EQ(script("const page = document.scrollingElement;"
+                         "return [page.scrollWidth <= page.clientWidth, page.scrollHeight <= page.clientHeight,"
+                         "  scrollX, scrollY].join(' ')"),
+                  "true true 0 0");
+        // The controls grow with the form.
+        EXPECT_NEAR(boxOf(elementIdOf(ControlArray::Option1, 5)).width / form.width, 1500.0 / 6915.0, 0.01);
+    }
+};
 
-// The whole form shows, as large as the screen lets it, its proportions
-// kept, with nothing to scroll; a tap chooses, and a double tap does not
-// zoom the page.
+// The form fits a screen when the window takes its size (a phone turned,
+// a window made smaller) and when the page is opened there; a tap
+// chooses, and a double tap does not zoom the page.
 TEST_P(ChromiumScreens, TheFormFitsAndTakesTaps) {
     const Screen& screen = GetParam();
     devTools("Emulation.setDeviceMetricsOverride",
@@ -51,30 +80,16 @@ TEST_P(ChromiumScreens, TheFormFitsAndTakesTaps) {
                  ", \"deviceScaleFactor\": " + std::to_string(screen.pixelRatio) +
                  ", \"mobile\": " + (screen.phone ? "true" : "false") + "}");
     devTools("Emulation.setTouchEmulationEnabled", R"({"enabled": true, "maxTouchPoints": 5})");
-    // A page wider than a phone's screen has the browser widen its layout
-    // and zoom it out: the form must fit by its own scale, at the
-    // browser's scale 1.
-    EXPECT_EQ(script("return [innerWidth, innerHeight, devicePixelRatio, visualViewport.scale].join(' ')"),
-              std::to_string(screen.width) + " " + std::to_string(screen.height) + " " +
-                  std::to_string(screen.pixelRatio) + " 1")
-        << "the layout viewport, the pixel ratio and the browser's zoom";
-    waitForTheFormToFit();
-    const ViewportBox form = boxOf("form");
-    EXPECT_GE(form.left, -0.5);
-    EXPECT_GE(form.top, -0.5);
-    EXPECT_LE(form.left + form.width, screen.width + 0.5);
-    EXPECT_LE(form.top + form.height, screen.height + 0.5);
-    EXPECT_NEAR(form.width / form.height, 461.0 / 365.0, 0.01);
-    EXPECT_TRUE(form.width >= screen.width - 2 || form.height >= screen.height - 2)
-        << "the form is " << form.width << " by " << form.height;
-    EXPECT_EQ(script("const page = document.scrollingElement;"
-                     "return [page.scrollWidth <= page.clientWidth, page.scrollHeight <= page.clientHeight,"
-                     "  scrollX, scrollY].join(' ')"),
-              "true true 0 0");
-    // The controls grow with the form.
+    {
+        SCOPED_TRACE("the window took the screen's size");
+        expectTheFormFits();
+    }
+    {
+        SCOPED_TRACE("opened on the screen");
+        openThePage();
+        expectTheFormFits();
+    }
     const ViewportBox planet = boxOf(elementIdOf(ControlArray::Option1, 5));
-    EXPECT_NEAR(planet.width / form.width, 1500.0 / 6915.0, 0.01);
-
     tapAt(planet.centreX(), planet.centreY());
     EXPECT_EQ(answers(), namesOf({5}));
     const ViewportBox title = boxOf(elementIdOf(ControlArray::Label1, 0));

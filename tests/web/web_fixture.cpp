@@ -90,7 +90,7 @@ BrowserBridge& WebWindowTest::bridge() {
 
 void WebWindowTest::SetUp() {
     try {
-        bridge().request("open " + pagePath());
+        openThePage();
         // Firefox keeps its window at least 500 pixels wide: the form then
         // stands in a wider viewport, at its own size still.
         std::istringstream viewport(
@@ -109,6 +109,11 @@ void WebWindowTest::SetUp() {
     }
     changed();
     pictureScale_ = 0;
+}
+
+void WebWindowTest::openThePage() {
+    bridge().request("open " + pagePath());
+    changed();
 }
 
 void WebWindowTest::TearDown() {

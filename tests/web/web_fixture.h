@@ -48,6 +48,8 @@ protected:
     static constexpr int kViewportWidth = 461;
     static constexpr int kViewportHeight = 365;
 
+    // Opens the page anew, in the viewport as it is.
+    void openThePage();
     std::string script(const std::string& body) { return bridge().script(body); }
     ViewportBox boxOf(const std::string& elementId);
     void waitForTheFormToFit();
