@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include <unistd.h>
+
 namespace veltara::testing {
 
 namespace {
@@ -44,8 +46,19 @@ std::string pagePath() {
         if (WebWindowTest::engine() != "firefox") {
             return built.string();
         }
-        const auto folder = std::filesystem::temp_directory_path() /
-                            ("veltara-" + std::to_string(::getpid())) / "Уроци по физика и астрономия";
+        // Removed when the test program ends.
+        static const struct Copy {
+            std::filesystem::path root = std::filesystem::temp_directory_path() /
+                                         ("veltara-page-" + std::to_string(::getpid()));
+            Copy(const Copy&) = delete;
+            Copy& operator=(const Copy&) = delete;
+            Copy() = default;
+            ~Copy() {
+                std::error_code ignored;
+                std::filesystem::remove_all(root, ignored);
+            }
+        } copy;
+        const auto folder = copy.root / "Уроци по физика и астрономия";
         std::filesystem::create_directories(folder);
         std::filesystem::copy_file(built, folder / built.filename(),
                                    std::filesystem::copy_options::overwrite_existing);
