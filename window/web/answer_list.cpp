@@ -40,7 +40,7 @@ void AnswerList::remove(std::int16_t position) {
     if (position < 0 || position >= count()) {
         return;
     }
-    const std::int16_t selection = selectionAfterRemoval(selection_, position);
+    const std::int16_t selectedAfter = selectionAfterRemoval(selection_, position);
     showSelection(-1);
     // The later names move up one place; the last place goes.
     items_.erase(items_.begin() + position);
@@ -49,7 +49,7 @@ void AnswerList::remove(std::int16_t position) {
     }
     dom::destroy(shown_.back());
     shown_.pop_back();
-    showSelection(selection);
+    showSelection(selectedAfter);
     showMark(std::min(mark_, static_cast<std::int16_t>(count() - 1)));
 }
 
@@ -77,35 +77,34 @@ bool AnswerList::select(std::int16_t position) {
     return true;
 }
 
-bool AnswerList::moveMark(Key key) {
-    const auto last = static_cast<std::int16_t>(count() - 1);
+std::optional<int> AnswerList::markTarget(Key key) const {
     // A page moves by one less than a page's names, which keeps one in view.
-    const auto page = static_cast<std::int16_t>(std::max(1, pageItems_ - 1));
-    std::int16_t to = mark_;
+    const int page = std::max(1, pageItems_ - 1);
     switch (key) {
     case Key::Up:
-        to = static_cast<std::int16_t>(mark_ - 1);
-        break;
+        return mark_ - 1;
     case Key::Down:
-        to = static_cast<std::int16_t>(mark_ + 1);
-        break;
+        return mark_ + 1;
     case Key::Home:
-        to = 0;
-        break;
+        return 0;
     case Key::End:
-        to = last;
-        break;
+        return count() - 1;
     case Key::PageUp:
-        to = static_cast<std::int16_t>(mark_ - page);
-        break;
+        return mark_ - page;
     case Key::PageDown:
-        to = static_cast<std::int16_t>(mark_ + page);
-        break;
+        return mark_ + page;
     default:
+        return std::nullopt;
+    }
+}
+
+bool AnswerList::moveMark(Key key) {
+    const std::optional<int> target = markTarget(key);
+    if (!target) {
         return false;
     }
-    if (last >= 0) {
-        showMark(std::clamp(to, std::int16_t{0}, last));
+    if (count() > 0) {
+        showMark(static_cast<std::int16_t>(std::clamp(*target, 0, count() - 1)));
     }
     return true;
 }

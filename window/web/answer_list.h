@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ public:
 private:
     std::int16_t count() const { return static_cast<std::int16_t>(items_.size()); }
     std::string itemId(std::int16_t position) const;
+    std::optional<int> markTarget(Key key) const;
     void showMark(std::int16_t position);
     void showSelection(std::int16_t position);
 

@@ -21,6 +21,7 @@ struct EventInfo {
     int key;    // an index into the key names given to listenForKeys, or -1
     int child;  // for FocusOut: 1 when the focus stays inside the element
     int clicks;
+    bool shift;
 };
 
 // Appended to parent (kNoElement: the page's body); an empty id sets none.

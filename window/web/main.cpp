@@ -15,9 +15,10 @@ std::unique_ptr<veltara::PageForm> page;
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE int veltara_event(int target, int event, int key, int child,
-                                                  int clicks) {
+                                                  int clicks, int shift) {
     return veltara::runGuarded([&] {
-        const veltara::dom::EventInfo info{static_cast<veltara::dom::Event>(event), key, child, clicks};
+        const veltara::dom::EventInfo info{static_cast<veltara::dom::Event>(event), key, child, clicks,
+                                              shift != 0};
         return page && page->onEvent(target, info) ? 1 : 0;
     });
 }

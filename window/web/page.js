@@ -46,7 +46,7 @@ var veltaraPage = {
       }
       let handled = 0;
       try {
-        handled = _veltara_event(target, event, key, child, e.detail | 0);
+        handled = _veltara_event(target, event, key, child, e.detail | 0, e.shiftKey ? 1 : 0);
       } catch (error) {
         this.stop(this.unforeseenErrorReport);
       }
@@ -95,6 +95,12 @@ window.addEventListener("orientationchange", () => veltaraPage.fit());
 // A long press on a control shows no menu.
 document.addEventListener("contextmenu", (e) => {
   if (e.target.closest && e.target.closest("#form")) e.preventDefault();
+});
+// A press on what takes no focus (a label, the frame, the window's face)
+// leaves the focus where it is, as in the desktop windows.
+document.addEventListener("mousedown", (e) => {
+  const inForm = e.target.closest && e.target.closest("#form");
+  if (inForm && !e.target.closest("[tabindex], textarea, button")) e.preventDefault();
 });
 // An error that leaves the window's code, where no handler catches it.
 window.addEventListener("error", () => veltaraPage.stop(veltaraPage.unforeseenErrorReport));

@@ -14,9 +14,16 @@ namespace {
 constexpr int kAnswerListTarget = 100;
 constexpr int kClearButtonTarget = 101;
 constexpr int kFrameTarget = 102;
+constexpr int kFirstStopTarget = 103;
+constexpr int kLastStopTarget = 104;
 
 bool isKey(const dom::EventInfo& info, Key key) {
     return info.event == dom::Event::KeyDown && info.key == static_cast<int>(key);
+}
+
+bool focusStop(dom::Element stop) {
+    dom::focus(stop);
+    return true;
 }
 
 dom::Element createShown(const char* tag, dom::Element parent, const ControlDescription& control,
@@ -36,8 +43,25 @@ PageForm::PageForm()
     dom::addStyleSheet(pageStyleSheet(form));
     form_ = dom::create("div", dom::kNoElement, "form");
     for (const ControlDescription* control : shownControlsInTabOrder(form)) {
-        build(*control, control->insideFrame ? frame_ : form_);
+        if (control->insideFrame) {
+            continue;
+        }
+        const dom::Element shown = build(*control, form_);
+        if (control->kind == ControlKind::Frame) {
+            // As the pupil reads them: a screen reader reads the page, and
+            // counts a radio's place in its group, in the DOM's order,
+            // which in the tab order would be the answer.
+            for (const std::int16_t element : planetsInReadingOrder()) {
+                build(form.control(ControlArray::Option1, element), frame_);
+            }
+        }
+        if (control->takesFocus()) {
+            firstStop_ = firstStop_ == dom::kNoElement ? shown : firstStop_;
+            lastStop_ = shown;
+        }
     }
+    dom::listen(firstStop_, dom::Event::KeyDown, kFirstStopTarget);
+    dom::listen(lastStop_, dom::Event::KeyDown, kLastStopTarget);
     // Where the verdict is announced, wherever the focus is.
     const dom::Element spoken = dom::create("div", dom::kNoElement, "");
     dom::setAttribute(spoken, "class", "spoken");
@@ -47,17 +71,17 @@ PageForm::PageForm()
     dom::focus(message_);
 }
 
-void PageForm::build(const ControlDescription& control, dom::Element parent) {
+dom::Element PageForm::build(const ControlDescription& control, dom::Element parent) {
     switch (control.kind) {
     case ControlKind::Label: {
         const dom::Element label = createShown("div", parent, control, "label");
         dom::setText(label, control.text);
         addCategoryMark(control, label);
-        break;
+        return label;
     }
     case ControlKind::Frame:
         frame_ = buildFrame(control, parent);
-        break;
+        return frame_;
     case ControlKind::OptionButton: {
         const dom::Element button = createShown("div", parent, control, "planet");
         dom::setAttribute(dom::create("span", button, ""), "class", "dot");
@@ -67,7 +91,7 @@ void PageForm::build(const ControlDescription& control, dom::Element parent) {
         dom::listen(button, dom::Event::Click, control.element);
         dom::listen(button, dom::Event::KeyDown, control.element);
         dom::listen(button, dom::Event::FocusIn, control.element);
-        break;
+        return button;
     }
     case ControlKind::ListBox: {
         const dom::Element list = createShown("div", parent, control, "list");
@@ -80,7 +104,7 @@ void PageForm::build(const ControlDescription& control, dom::Element parent) {
         }
         dom::listen(list, dom::Event::Click, kAnswerListTarget);
         dom::listen(list, dom::Event::KeyDown, kAnswerListTarget);
-        break;
+        return list;
     }
     case ControlKind::TextBox:
         // The pupil reads the message area and cannot type into it.
@@ -88,16 +112,19 @@ void PageForm::build(const ControlDescription& control, dom::Element parent) {
         dom::setAttribute(message_, "readonly", "");
         dom::setAttribute(message_, "aria-label", control.accessibleName);
         dom::setValue(message_, control.text);
-        break;
+        return message_;
     case ControlKind::CommandButton: {
         const dom::Element button = createShown("button", parent, control, "button");
         dom::setAttribute(button, "type", "button");
+        // Safari on macOS leaves buttons out of the Tab order unless told.
+        dom::setAttribute(button, "tabindex", "0");
         dom::setText(button, control.text);
         dom::listen(button, dom::Event::Click, kClearButtonTarget);
         dom::listen(button, dom::Event::KeyDown, kClearButtonTarget);
-        break;
+        return button;
     }
     }
+    return dom::kNoElement;
 }
 
 dom::Element PageForm::buildFrame(const ControlDescription& control, dom::Element parent) {
@@ -130,6 +157,10 @@ bool PageForm::onEvent(int target, const dom::EventInfo& info) {
         return onAnswerList(info);
     case kClearButtonTarget:
         return onClearButton(info);
+    case kFirstStopTarget:
+        return isKey(info, Key::Tab) && info.shift && focusStop(lastStop_);
+    case kLastStopTarget:
+        return isKey(info, Key::Tab) && !info.shift && focusStop(firstStop_);
     case kFrameTarget:
         if (info.event == dom::Event::FocusOut && info.child == 0) {
             planets_.focusLeft();

@@ -24,7 +24,7 @@ public:
     bool onEvent(int target, const dom::EventInfo& info);
 
 private:
-    void build(const ControlDescription& control, dom::Element parent);
+    dom::Element build(const ControlDescription& control, dom::Element parent);
     dom::Element buildFrame(const ControlDescription& control, dom::Element parent);
     void addCategoryMark(const ControlDescription& control, dom::Element shown);
     bool onPlanet(std::int16_t element, const dom::EventInfo& info);
@@ -41,6 +41,9 @@ private:
     dom::Element form_ = dom::kNoElement;
     dom::Element frame_ = dom::kNoElement;
     dom::Element message_ = dom::kNoElement;
+    // The first and the last control that Tab stops at: Tab goes round.
+    dom::Element firstStop_ = dom::kNoElement;
+    dom::Element lastStop_ = dom::kNoElement;
 };
 
 }  // namespace veltara

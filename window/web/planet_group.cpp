@@ -24,10 +24,10 @@ void PlanetGroup::attach(const ControlDescription& planet, dom::Element button,
 }
 
 void PlanetGroup::setCaption(std::int16_t element, const std::string& caption) {
-    Button& button = buttonAt(element);
-    button.caption = caption;
-    dom::setText(button.captionShown, caption);
-    dom::setAttribute(button.button, "aria-label", spokenPlanetName(*button.described, caption));
+    Button& planet = buttonAt(element);
+    planet.caption = caption;
+    dom::setText(planet.captionShown, caption);
+    dom::setAttribute(planet.button, "aria-label", spokenPlanetName(*planet.described, caption));
 }
 
 void PlanetGroup::showChecked(std::int16_t element, bool checked) {

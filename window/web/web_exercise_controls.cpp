@@ -39,8 +39,11 @@ void WebExerciseControls::clearAnswerSelection() { answers_.clearSelection(); }
 
 void WebExerciseControls::setMessage(const std::string& text) {
     dom::setValue(message_, text);
-    // Only a verdict is written with words; "Чисти" writes the empty text.
-    if (!text.empty()) {
+    // Only a verdict is written with words; "Чисти" writes the empty text,
+    // and the announced verdict goes with it.
+    if (text.empty()) {
+        dom::removeChildren(spoken_);
+    } else {
         dom::announce(spoken_, text);
     }
 }
