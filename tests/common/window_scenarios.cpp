@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "catalogue.h"
+#include "control_colours.h"
 #include "verdicts.h"
 
 namespace veltara::testing {
@@ -235,8 +236,8 @@ bool inside(const PictureBox& box, int x, int y) {
 // one level off where a repaint next to it passes through its layer, while
 // what a paint leaves behind differs by far more.
 bool sameToTheEye(Rgb one, Rgb other) {
-    const auto near = [](std::uint8_t a, std::uint8_t b) { return std::abs(a - b) <= 2; };
-    return near(one.red, other.red) && near(one.green, other.green) && near(one.blue, other.blue);
+    const auto within = [](std::uint8_t a, std::uint8_t b) { return std::abs(a - b) <= 2; };
+    return within(one.red, other.red) && within(one.green, other.green) && within(one.blue, other.blue);
 }
 
 // The first pixel outside the given boxes that differs between two pictures.
@@ -381,6 +382,20 @@ void everyTextReadsAgainstItsFace(PupilWindow& window) {
     expectEveryTextReadable(window);
     window.clickPlanet(0);
     expectEveryTextReadable(window);
+}
+
+void everyCategoryShowsByItsMark(PupilWindow& window) {
+    const Picture shown = window.picture();
+    for (const ControlDescription& described : mainFormDescription().controls) {
+        if (!described.category) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(arrayName(described.array)) + " " + std::to_string(described.element));
+        const PictureBox mark = partOf(window.placeInPicture(described.array, described.element), described,
+                                       categoryMarkPlace(described));
+        EXPECT_EQ(shown.at(mark.left + mark.width / 2, mark.top + mark.height / 2),
+                  categoryColour(*described.category));
+    }
 }
 
 void expectConsistent(PupilWindow& window, const std::string& quotation) {
