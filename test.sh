@@ -3,17 +3,19 @@
 # suites on this machine (on Debian 12: Qt 6.4, GCC 12, Wine 8): the Linux
 # build, the same under AddressSanitizer and UndefinedBehaviorSanitizer, and
 # the Windows build, cross-built with mingw-w64, under Wine on a virtual
-# display. As any user, and with no network once the packages are there;
+# display; and the web page, built with emscripten, in Chromium. As any
+# user, and with no network once the packages are there;
 # missing ones are installed through sudo, or the line to install them is
 # printed. Exits non-zero on any failure.
 #
 # ./test.sh --all: everything, for CI and a release (.ci/run); as root, and
 # with the network. Adds the releases, made and checked, and a Debian 13
 # system that it makes with debootstrap and keeps for the next run (Qt 6.8,
-# GCC 14, Wine 10; scripts/debian13.sh): both Linux builds again, the Windows
-# build's sources compiled by its mingw-w64, the .exe built here under
-# Wine 10, and the Debian package built here installed on a clean Debian 13;
-# last, the verdict heard with Orca on both systems.
+# GCC 14, Wine 10; scripts/debian13.sh). The page in Firefox ESR and
+# WebKitGTK here; there, both Linux builds again, the page in that system's
+# three browsers, the Windows build's sources compiled by its mingw-w64, the
+# .exe built here under Wine 10, and the Debian package built here installed
+# on a clean Debian 13; last, the verdict heard with Orca on both systems.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -66,7 +68,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 source scripts/ensure-packages.sh
-ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
+ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
+    "${WEB_BUILD_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
 if "$all"; then
     ensure_packages "${PACKAGING_PACKAGES[@]}"
 fi
@@ -81,6 +84,10 @@ echo "=== windows suite, meanwhile: build/windows-suite.log ==="
 mkdir -p build
 setsid tests/windows-suite.sh >build/windows-suite.log 2>&1 &
 windows_suite=$!
+# The page, which the Linux build's tests open in Chromium.
+echo "=== web build ==="
+cmake --preset web
+cmake --build --preset web -j "$(nproc)"
 tests/linux-suites.sh default sanitizer
 windows_status=0
 wait "$windows_suite" || windows_status=$?
@@ -102,10 +109,16 @@ tests/packaging/check-windows-zip.sh dist/veltara-*-windows-x64.zip
 tests/packaging/check-windows-msi.sh dist/veltara-*-windows-x64.msi dist/veltara-*-windows-x64.zip
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
+echo "=== the page in Firefox ESR and WebKitGTK ==="
+tests/web-suite.sh firefox webkit
+
 echo "=== the Debian 13 system ==="
 source scripts/debian13.sh
 ensure_debian13
+# The page built here, in that system's Chromium (with the Linux build's
+# tests), Firefox ESR and WebKitGTK.
 in_debian13 tests/linux-suites.sh debian13 debian13-sanitizer
+in_debian13 env BUILD_DIR=build/debian13/default tests/web-suite.sh firefox webkit
 # The .exe a school gets is the one built here; GCC 14 only checks its
 # sources for warnings.
 # shellcheck disable=SC2016 # expanded in the Debian 13 system

@@ -46,7 +46,8 @@ ensure_debian13() {
     cp /etc/resolv.conf "$DEBIAN13_ROOT/etc/resolv.conf"
     # shellcheck disable=SC2016 # expanded inside the Debian 13 system
     in_debian13 bash -c 'source scripts/ensure-packages.sh &&
-        ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"'
+        ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
+            "${WEB_TEST_PACKAGES[@]}"'
 }
 
 in_debian13() {

@@ -41,6 +41,15 @@ LINUX_BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev qt
 # What cross-building for Windows and testing under Wine needs besides.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3 wine64
                         xvfb xauth fonts-liberation)
+# What building the web page needs besides (the web preset): Debian's
+# emscripten, whose libraries come built.
+WEB_BUILD_PACKAGES=(emscripten python3)
+# What testing the web page in real browsers needs besides (tests/web): the
+# browsers, their WebDriver servers, Pillow for the helper's screenshots,
+# ip for the loopback of the tests' network namespace, and Xvfb, on which
+# WebKitGTK's browser shows.
+WEB_TEST_PACKAGES=(chromium chromium-driver firefox-esr webkit2gtk-driver python3 python3-pil
+                   iproute2 xvfb xauth fonts-liberation)
 # What making the releases and checking them needs besides.
 PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream icoutils wixl msitools
                     python3-olefile)

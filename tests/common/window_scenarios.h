@@ -32,6 +32,11 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window);
 // answer list.
 void everyTextReadsAgainstItsFace(PupilWindow& window);
 
+// Measured from the pixels, where the faces lose their colours (high
+// contrast, forced colours): every planet and legend label shows its
+// category by a mark of the category's colour, at the mark's place.
+void everyCategoryShowsByItsMark(PupilWindow& window);
+
 // The answer list filled past its height, scrolled to its end, then
 // emptied from the end until it needs no scroll bar: after each step the
 // window outside the list is drawn as before, but for the planets and the
