@@ -2,14 +2,15 @@
 # Makes the releases into dist/: the Debian package of the Linux program
 # (veltara_<version>_amd64.deb), the portable zip of the Windows program
 # (veltara-<version>-windows-x64.zip), its installer for a school's
-# administrator (veltara-<version>-windows-x64.msi), and SHA256SUMS over the
-# three.
+# administrator (veltara-<version>-windows-x64.msi), the web page
+# (veltara-<version>.html) with its font's licence beside it
+# (veltara-<version>-font-licence.txt), and SHA256SUMS over the four.
 # Installs what is missing first (Debian 12).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
-                "${PACKAGING_PACKAGES[@]}"
+                "${PACKAGING_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}"
 
 jobs=$(nproc)
 # Warnings stay warnings here, as where others build a release: a compiler
@@ -38,5 +39,12 @@ echo "=== Windows installer ==="
 cmake --build build/package-windows --target windows_installer
 cp build/package-windows/packaging/windows/veltara-*-windows-x64.msi dist/
 
-(cd dist && sha256sum -- *.deb *.zip *.msi >SHA256SUMS)
+echo "=== Web page ==="
+cmake --preset web -B build/package-web -DCMAKE_BUILD_TYPE=Release "${release[@]}"
+cmake --build build/package-web -j "$jobs"
+version=$(sed -n -E 's/^project\(veltara VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)
+cp build/package-web/window/web/veltara.html "dist/veltara-$version.html"
+cp window/web/font/OFL.txt "dist/veltara-$version-font-licence.txt"
+
+(cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS)
 ls -l dist

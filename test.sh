@@ -33,7 +33,7 @@ fi
 source scripts/ensure-packages.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
 if "$all"; then
-    ensure_packages "${PACKAGING_PACKAGES[@]}"
+    ensure_packages "${PACKAGING_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" "${WEB_CHECK_PACKAGES[@]}"
 fi
 
 echo "=== this machine: $(. /etc/os-release && echo "$PRETTY_NAME") ==="
@@ -66,6 +66,7 @@ echo "=== releases, made and checked ==="
 tests/packaging/check-deb.sh dist/veltara_*_amd64.deb
 tests/packaging/check-windows-zip.sh dist/veltara-*-windows-x64.zip
 tests/packaging/check-windows-msi.sh dist/veltara-*-windows-x64.msi dist/veltara-*-windows-x64.zip
+tests/packaging/check-web-page.sh dist/veltara-*.html
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
 echo "=== the Debian 13 system ==="
