@@ -13,7 +13,8 @@
 # GCC 14, Wine 10; scripts/debian13.sh): both Linux builds again, the Windows
 # build's sources compiled by its mingw-w64, the .exe built here under
 # Wine 10, and the Debian package built here installed on a clean Debian 13;
-# last, the verdict heard with Orca on both systems.
+# last, the verdict heard with Orca on both systems, and from the web page in
+# Firefox ESR.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -80,10 +81,12 @@ in_debian13 sh -c 'cmake --preset debian13-windows && cmake --build --preset deb
 in_debian13 tests/windows-suite.sh
 scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie
 
-# The verdict heard with Orca: Orca 43 on this machine, Orca 48 in the
-# Debian 13 system, each at a quick and a slow pace; a few runs only, Orca is
-# slow to start.
+# The verdict heard with Orca: Orca 43 on this machine, with the Linux
+# program and with the web page in Firefox ESR, and Orca 48 in the Debian 13
+# system, each at a quick and a slow pace; a few runs only, Orca is slow to
+# start.
 echo "=== the verdict heard with Orca ==="
 tests/screen-reader/check-verdict-with-orca.sh 1 8
+PAGE=$(echo dist/veltara-*.html) tests/screen-reader/check-verdict-with-orca.sh 1 8
 in_debian13 sh -c 'cmake --preset debian13 && cmake --build --preset debian13 -j "$(nproc)" --target veltara'
 in_debian13 env BUILD_DIR=build/debian13/default tests/screen-reader/check-verdict-with-orca.sh 1 8
