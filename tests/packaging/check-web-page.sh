@@ -16,7 +16,7 @@ fail() { echo "check-web-page: $*" >&2; exit 1; }
 size=$(stat -c %s "$page")
 [ "$size" -le $((256 * 1024)) ] || fail "the page is $size bytes, over 256 KiB"
 [ -f "$licence" ] || fail "no font licence beside the page: $licence"
-python3 "$source/tests/packaging/web_page.py" "$page" "$licence" || fail "the page's contents"
+/usr/bin/python3 "$source/tests/packaging/web_page.py" "$page" "$licence" || fail "the page's contents"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
