@@ -44,7 +44,7 @@ cmake --preset web -B build/package-web -DCMAKE_BUILD_TYPE=Release "${release[@]
 cmake --build build/package-web -j "$jobs"
 version=$(sed -n -E 's/^project\(veltara VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)
 cp build/package-web/window/web/veltara.html "dist/veltara-$version.html"
-cp window/web/font/OFL.txt "dist/veltara-$version-font-licence.txt"
+cp window/web/OFL.txt "dist/veltara-$version-font-licence.txt"
 
 (cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS)
 ls -l dist
