@@ -114,15 +114,14 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
     std::map<QString, std::pair<QAccessible::Role, QString>> expected;
     for (const ControlDescription& control : mainFormDescription().controls) {
         const QString name = textOf(control.accessibleName.empty() ? control.text : control.accessibleName);
-        const QString element = QStringLiteral("_%1").arg(control.element);
-        const QString array = textOf(arrayName(control.array));
+        const QString id = objectNameOf(control.array, control.element);
         switch (control.kind) {
-        case ControlKind::Label: expected[array + element] = {QAccessible::StaticText, name}; break;
-        case ControlKind::Frame: expected[array] = {QAccessible::Grouping, name}; break;
-        case ControlKind::OptionButton: expected[array + element] = {QAccessible::RadioButton, textOf(control.text)}; break;
-        case ControlKind::ListBox: expected[array + element] = {QAccessible::List, name}; break;
-        case ControlKind::TextBox: expected[array + element] = {QAccessible::EditableText, name}; break;
-        case ControlKind::CommandButton: expected[array + element] = {QAccessible::PushButton, name}; break;
+        case ControlKind::Label: expected[id] = {QAccessible::StaticText, name}; break;
+        case ControlKind::Frame: expected[id] = {QAccessible::Grouping, name}; break;
+        case ControlKind::OptionButton: expected[id] = {QAccessible::RadioButton, textOf(control.text)}; break;
+        case ControlKind::ListBox: expected[id] = {QAccessible::List, name}; break;
+        case ControlKind::TextBox: expected[id] = {QAccessible::EditableText, name}; break;
+        case ControlKind::CommandButton: expected[id] = {QAccessible::PushButton, name}; break;
         }
     }
     expected.erase(QStringLiteral("List1_1"));  // the hidden two: see below

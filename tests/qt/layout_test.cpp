@@ -26,7 +26,7 @@ using Layout = WindowTest;
 
 TEST_F(Layout, EveryControlStandsAsDescribed) {
     const WindowDescription& description = mainFormDescription();
-    QWidget* frame = control(QStringLiteral("Frame1"));
+    QWidget* frame = control(QStringLiteral("Frame1_0"));
     for (const ControlDescription& described : description.controls) {
         const QString name = objectNameOf(described.array, described.element);
         SCOPED_TRACE(name.toStdString());

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "control_names.h"
 #include "main_form.h"
 #include "pupil_window.h"
 
@@ -23,9 +24,7 @@ namespace veltara::testing {
 
 // A control's object name: its array and element, "Option1_3".
 inline QString objectNameOf(ControlArray array, std::int16_t element) {
-    const std::string_view name = arrayName(array);
-    const QString arrayPart = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return array == ControlArray::Frame1 ? arrayPart : arrayPart + QStringLiteral("_%1").arg(element);
+    return QString::fromStdString(controlName(array, element));
 }
 
 class WindowTest : public ::testing::Test, public PupilWindow {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "control_names.h"
 #include "message_loop.h"
 #include "win32_exercise_controls.h"
 #include "win32_text.h"
@@ -189,7 +190,7 @@ std::string Win32WindowTest::focused() {
     HWND focus = GetFocus();
     for (const ControlDescription& described : mainFormDescription().controls) {
         if (form_->control(described.array, described.element) == focus && focus != nullptr) {
-            return std::string(arrayName(described.array)) + "_" + std::to_string(described.element);
+            return controlName(described);
         }
     }
     return {};

@@ -11,6 +11,9 @@
 
 namespace veltara {
 
+// What is reported for an error that says nothing of itself.
+inline constexpr std::string_view kUnknownError = "unknown error";
+
 // Shows fatalErrorReport(what) as the window layer can, and ends the
 // program with status 1. Each window layer defines it.
 [[noreturn]] void reportFatalErrorAndExit(std::string_view what);
@@ -24,7 +27,7 @@ auto runGuarded(Handler&& handler) noexcept -> decltype(std::forward<Handler>(ha
     } catch (const std::exception& error) {
         reportFatalErrorAndExit(error.what());
     } catch (...) {
-        reportFatalErrorAndExit("unknown error");
+        reportFatalErrorAndExit(kUnknownError);
     }
 }
 

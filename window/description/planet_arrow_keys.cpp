@@ -10,7 +10,7 @@ namespace veltara {
 
 namespace {
 
-std::vector<const ControlDescription*> planetsInReadingOrder() {
+std::vector<const ControlDescription*> planetsByPlace() {
     std::vector<const ControlDescription*> planets;
     for (const ControlDescription& control : mainFormDescription().controls) {
         if (control.array == ControlArray::Option1) {
@@ -58,9 +58,17 @@ std::int16_t upOrDown(const std::vector<const ControlDescription*>& planets,
 
 }  // namespace
 
+std::vector<std::int16_t> planetsInReadingOrder() {
+    const auto planets = planetsByPlace();
+    std::vector<std::int16_t> elements(planets.size());
+    std::transform(planets.begin(), planets.end(), elements.begin(),
+                   [](const ControlDescription* planet) { return planet->element; });
+    return elements;
+}
+
 std::int16_t planetReachedByArrow(std::int16_t from, ArrowKey key) {
     // The description never changes: its planets are put in order once.
-    static const auto planets = planetsInReadingOrder();
+    static const auto planets = planetsByPlace();
     const TwipsRect& place = mainFormDescription().control(ControlArray::Option1, from).place;
     switch (key) {
     case ArrowKey::Right:

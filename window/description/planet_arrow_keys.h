@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace veltara {
 
@@ -18,5 +19,10 @@ enum class ArrowKey : std::uint8_t { Left, Right, Up, Down };
 
 // The element of Option1 that the key moves the focus to from `from`.
 std::int16_t planetReachedByArrow(std::int16_t from, ArrowKey key);
+
+// The elements of Option1 in reading order, the order Right walks. A
+// layer whose controls are read in the order they stand (a page's DOM)
+// puts them so, not in the tab order, which is the answer.
+std::vector<std::int16_t> planetsInReadingOrder();
 
 }  // namespace veltara

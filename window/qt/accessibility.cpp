@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 
+#include "control_names.h"
 #include "main_form.h"
 #include "main_form_description.h"
 #include "planet_button.h"
@@ -27,8 +28,8 @@ void announce(QAccessibleEvent& event) {
 }
 
 // A planet's button, a radio button of the frame's group. While it shows a
-// caption, the caption is its name; once chosen, the widget's accessible
-// name, which tells what a sighted pupil sees there. The toolkit's own
+// caption, the caption is its name; once chosen, spokenPlanetName's, which
+// tells what a sighted pupil sees there. The toolkit's own
 // interface would name an empty button after the frame's title instead.
 class PlanetButtonAccessible final : public QAccessibleWidget {
 public:
@@ -37,8 +38,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
-            const QString caption = button().text();
-            return caption.isEmpty() ? button().accessibleName() : caption;
+            return toQt(spokenPlanetName(button().described(), fromQt(button().text())));
         }
         return QAccessibleWidget::text(kind);  // the description: the category
     }

@@ -14,9 +14,11 @@
 #include "accessibility.h"
 #include "answer_list.h"
 #include "control_colours.h"
+#include "control_names.h"
 #include "fatal_error.h"
 #include "main_form_description.h"
 #include "planet_arrow_keys.h"
+#include "tab_order.h"
 #include "qt_text.h"
 
 // The icon lives in this library's resources, which a static library must
@@ -34,12 +36,7 @@ QRect toPixels(const TwipsRect& place) {
             twipsToPixelsAt96Dpi(place.width), twipsToPixelsAt96Dpi(place.height)};
 }
 
-QString objectNameOf(const ControlDescription& control) {
-    if (control.array == ControlArray::Frame1) {
-        return toQt(arrayName(control.array));
-    }
-    return toQt(arrayName(control.array)) + QLatin1Char('_') + QString::number(control.element);
-}
+QString objectNameOf(const ControlDescription& control) { return toQt(controlName(control)); }
 
 // The palette of a light desktop, whatever the desktop's theme: the window
 // keeps its described look, with the radio marks and the boxes light.
@@ -156,7 +153,7 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
         widget = new QGroupBox(toQt(control.text), parent);
         break;
     case ControlKind::OptionButton: {
-        auto* button = new PlanetButton(toQt(control.text), parent);
+        auto* button = new PlanetButton(control, parent);
         widgets_.planets.at(static_cast<std::size_t>(control.element)) = button;
         button->installEventFilter(this);
         widget = button;
@@ -216,16 +213,9 @@ QWidget* MainForm::buildControl(const ControlDescription& control, QWidget* fram
 // them leaves the group for the control after it.
 void MainForm::chainTabOrder() {
     std::vector<QWidget*> chain;
-    bool planetsChained = false;
-    for (const ControlDescription& control : mainFormDescription().controls) {
-        if (!control.takesFocus()) {
-            continue;
-        }
-        if (control.kind != ControlKind::OptionButton) {
-            chain.push_back(findChild<QWidget*>(objectNameOf(control)));
-        } else if (!planetsChained) {
-            chain.insert(chain.end(), widgets_.planets.begin(), widgets_.planets.end());
-            planetsChained = true;
+    for (const ControlDescription* control : shownControlsInTabOrder(mainFormDescription())) {
+        if (control->takesFocus()) {
+            chain.push_back(findChild<QWidget*>(objectNameOf(*control)));
         }
     }
     for (std::size_t i = 1; i < chain.size(); ++i) {

@@ -4,8 +4,12 @@
 #include <QStylePainter>
 
 #include "accessibility.h"
+#include "qt_text.h"
 
 namespace veltara {
+
+PlanetButton::PlanetButton(const ControlDescription& described, QWidget* parent)
+    : QRadioButton(toQt(described.text), parent), described_(described) {}
 
 void PlanetButton::setSelectedOff() {
     if (!isChecked()) {

@@ -7,11 +7,15 @@
 
 #include <QRadioButton>
 
+#include "main_form_description.h"
+
 namespace veltara {
 
 class PlanetButton final : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    PlanetButton(const ControlDescription& described, QWidget* parent);
+
+    const ControlDescription& described() const { return described_; }
 
     // Unchecks the button even while it is the checked one of its group,
     // which an auto-exclusive button otherwise refuses to do.
@@ -21,6 +25,9 @@ protected:
     void nextCheckState() override;
     bool hitButton(const QPoint& pos) const override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    const ControlDescription& described_;
 };
 
 }  // namespace veltara

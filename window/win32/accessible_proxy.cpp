@@ -1,5 +1,6 @@
 #include "accessible_proxy.h"
 
+#include "control_names.h"
 #include "win32_text.h"
 
 namespace veltara {
@@ -32,9 +33,8 @@ bool AccessibleProxy::isVerdict(const VARIANT& child) const {
 }
 
 std::wstring AccessibleProxy::ownName() const {
-    // A planet button showing its caption is named by it, as by the system.
-    if (control_.kind == ControlKind::OptionButton && !windowText(window_).empty()) {
-        return {};
+    if (control_.kind == ControlKind::OptionButton) {
+        return widen(spokenPlanetName(control_, narrow(windowText(window_))));
     }
     return widen(control_.accessibleName);
 }

@@ -5,6 +5,7 @@
 
 #include "accessibility.h"
 #include "message_parameters.h"
+#include "tab_order.h"
 #include "win32_text.h"
 
 namespace veltara {
@@ -51,34 +52,11 @@ ControlClass controlClass(const ControlDescription& control) {
     throw std::logic_error("unknown kind of control");
 }
 
-// The description's tab order, with the planets moved up to stand right
-// after their frame: as in Windows' own dialogs, a group box comes just
-// before its buttons, where screen readers look for the group's name, and
-// the buttons stand together, so that the group is one stop for Tab. A
-// group box is drawn before the siblings that follow it.
-std::vector<const ControlDescription*> creationOrder() {
-    std::vector<const ControlDescription*> order;
-    const auto& controls = mainFormDescription().controls;
-    for (const ControlDescription& described : controls) {
-        if (!described.visible || described.insideFrame) {
-            continue;  // hidden ones are kept as data by the exercise's controls
-        }
-        order.push_back(&described);
-        if (described.kind == ControlKind::Frame) {
-            for (const ControlDescription& inside : controls) {
-                if (inside.insideFrame && inside.visible) {
-                    order.push_back(&inside);
-                }
-            }
-        }
-    }
-    return order;
-}
-
 }  // namespace
 
 void FormControls::create(HWND form) {
-    for (const ControlDescription* described : creationOrder()) {
+    // A group box is drawn before the siblings that follow it.
+    for (const ControlDescription* described : shownControlsInTabOrder(mainFormDescription())) {
         const ControlClass kind = controlClass(*described);
         DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
         if (described->takesFocus() && described->kind != ControlKind::OptionButton) {
