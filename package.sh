@@ -40,8 +40,9 @@ cmake --build build/package-windows --target windows_installer
 cp build/package-windows/packaging/windows/veltara-*-windows-x64.msi dist/
 
 echo "=== Web page ==="
-cmake --preset web -B build/package-web -DCMAKE_BUILD_TYPE=Release "${release[@]}"
-cmake --build build/package-web -j "$jobs"
+cmake --preset web -B build/package-web "${release[@]}"
+# emscripten's optimiser finds Debian's acorn there, whichever node runs it.
+NODE_PATH=/usr/share/nodejs cmake --build build/package-web -j "$jobs"
 version=$(sed -n -E 's/^project\(veltara VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)
 cp build/package-web/window/web/veltara.html "dist/veltara-$version.html"
 cp window/web/OFL.txt "dist/veltara-$version-font-licence.txt"
