@@ -112,6 +112,7 @@ if [ -z "$PAGE" ]; then
         >"$HOME/program.log" 2>&1 &
     program_pid=$!
     buttons=1
+    face_wanted=""
 else
     # A fresh profile: no first-run pages, no updates or reports, and its
     # accessibility on, as it is once a screen reader has asked for it.
@@ -136,8 +137,10 @@ PREFS
     GNOME_ACCESSIBILITY=1 MOZ_ENABLE_WAYLAND=0 firefox-esr --no-remote --profile "$HOME/firefox" \
         --kiosk "file://$PAGE" >"$HOME/program.log" 2>&1 &
     program_pid=$!
-    # The thirteen planets and "Чисти", once the page has been built.
+    # The thirteen planets, "Чисти" and the page's window, once the page
+    # has been built and the browser has told of it.
     buttons=14
+    face_wanted=yes
 fi
 started+=("$program_pid")
 # No window manager gives the window the keyboard: it is given by hand.
@@ -147,10 +150,21 @@ sleep 3
 declare -A places
 for _ in $(seq 60); do
     places=()
-    while IFS=$'\t' read -r name x y; do
-        places[$name]="$x $y"
+    face=""
+    # Name, x and y, tab-separated; the page's window has an empty name.
+    while IFS= read -r line; do
+        name=${line%%$'\t'*}
+        place=${line#*$'\t'}
+        place="${place%%$'\t'*} ${place#*$'\t'}"
+        if [ -z "$name" ]; then
+            face=$place
+        else
+            places[$name]=$place
+        fi
     done < <(/usr/bin/python3 scripts/button-places.py "$program_pid")
-    [ ${#places[@]} -ge "$buttons" ] && break
+    if [ ${#places[@]} -ge "$buttons" ] && { [ -n "$face" ] || [ -z "$face_wanted" ]; }; then
+        break
+    fi
     sleep 0.5
 done
 : >"$HOME/actions.log"
@@ -165,8 +179,14 @@ for action in "${actions[@]}"; do
     echo "$(date +%H:%M:%S.%6N) - ACTION: $action" >>"$HOME/actions.log"
     case "$action" in
     click:)
-        # The window's top left corner: no control stands there.
-        xdotool mousemove --window "$window" 4 4 click 1
+        # The window's top left corner: no control stands there. A browser
+        # shows the page's window within its own, where it fits.
+        if [ -n "$face" ]; then
+            # shellcheck disable=SC2086 # the place is two numbers
+            xdotool mousemove $face click 1
+        else
+            xdotool mousemove --window "$window" 4 4 click 1
+        fi
         ;;
     click:*)
         if [ -z "${places[${action#click:}]:-}" ]; then
