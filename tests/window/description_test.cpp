@@ -108,12 +108,15 @@ TEST(WindowDescription, TextsEndTheirLinesWithCrLf) {
 // otherwise give away.
 TEST(PlanetArrowKeys, RightReadsAlphabeticallyAndDownFollowsTheColumn) {
     std::vector<std::string> read;
+    std::vector<std::int16_t> walked;
     std::int16_t at = 1;  // "Венера", top left
     for (int step = 0; step < kPlanetCount; ++step) {
         read.emplace_back(kCatalogue.at(static_cast<std::size_t>(at)).name);
+        walked.push_back(at);
         at = planetReachedByArrow(at, ArrowKey::Right);
     }
     EXPECT_EQ(at, 1);
+    EXPECT_EQ(planetsInReadingOrder(), walked);  // the order a page reads them in
     EXPECT_TRUE(std::is_sorted(read.begin(), read.end()));
     EXPECT_EQ(std::set<std::string>(read.begin(), read.end()).size(), 13U);
     EXPECT_EQ(planetReachedByArrow(1, ArrowKey::Left), 5);  // round to "Юпитер"

@@ -73,8 +73,14 @@ std::string pageStyleSheet(const WindowDescription& form) {
         "body,#form{" + systemColours(windowColours(form, kSystemColourStandIns, true)) + "}";
     for (const ControlDescription* control : shownControlsInTabOrder(form)) {
         const std::string id = "#" + controlName(*control);
-        sheet += id + "{" + place(control->place) +
-                 colours(controlColours(*control, kLightDesktop, false)) + "}";
+        const ControlColours described = controlColours(*control, kLightDesktop, false);
+        sheet += id + "{" + place(control->place) + colours(described);
+        if (control->kind == ControlKind::OptionButton) {
+            // Planets stand edge to edge; scaled by a fraction, their edges
+            // would let a hairline of the frame show between them.
+            sheet += "box-shadow:0 0.5px 0 " + css(described.face) + ";";
+        }
+        sheet += "}";
         const ControlColours system = controlColours(*control, kSystemColourStandIns, true);
         forced += id + "{" + systemColours(system) + "}";
         if (system.categoryMark) {
