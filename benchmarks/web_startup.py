@@ -13,17 +13,23 @@ each kind not counted; prints each one's median over the loads, and the
 ratio.
 
 usage: benchmarks/web_startup.py [-n LOADS] PAGE.html
-Needs: chromium, chromium-driver, python3-selenium (Debian).
+Installs what it needs first: chromium, chromium-driver, python3-selenium.
 """
 import argparse
 import os
 import pathlib
 import statistics
+import subprocess
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.ui import WebDriverWait
+HERE = pathlib.Path(__file__).resolve().parent
+subprocess.run(["bash", "-c", "source scripts/ensure-packages.sh && "
+                "ensure_packages chromium chromium-driver python3-selenium"],
+               cwd=HERE.parent, check=True)
+
+from selenium import webdriver  # noqa: E402
+from selenium.webdriver.chrome.service import Service  # noqa: E402
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 # Runs in every document before its own scripts.
 READY_PROBE = """
