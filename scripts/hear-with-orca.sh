@@ -11,7 +11,8 @@
 #     KEY          an xdotool key name, pressed
 #     click:NAME   a click on the middle of the button named NAME, as it was
 #                  named when the program had started
-#     click:       a click on the bare window, beside its title
+#     click:       a click on the bare window, beside its title (a page:
+#                  on its window, where the browser shows it)
 #     pause:SECONDS  a wait
 # KEY_DELAY=SECONDS waits that long after each key and click (default 3);
 # ORCA_LOG=FILE keeps Orca's whole debug log there.
@@ -133,7 +134,7 @@ user_pref("widget.use-xdg-desktop-portal.mime-handler", 0);
 user_pref("widget.use-xdg-desktop-portal.open-uri", 0);
 user_pref("widget.use-xdg-desktop-portal.location", 0);
 PREFS
-    # Kiosk: the page fills the screen, with no browser controls around it.
+    # Kiosk: no browser controls around the page.
     GNOME_ACCESSIBILITY=1 MOZ_ENABLE_WAYLAND=0 firefox-esr --no-remote --profile "$HOME/firefox" \
         --kiosk "file://$PAGE" >"$HOME/program.log" 2>&1 &
     program_pid=$!
