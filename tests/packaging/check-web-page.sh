@@ -49,4 +49,8 @@ NODE_PATH=/usr/share/nodejs cmake --build "$work/again" -j "$(nproc)" >/dev/null
 again=$(find "$work/again" -name 'veltara*.html' -not -path '*/CMakeFiles/*' | head -n 1)
 [ -n "$again" ] || fail "the second build made no page"
 cmp "$page" "$again" || fail "a second build differs"
+# Nor does it name where it was built.
+if grep -q -a -F -e "$source" -e "$work" "$again"; then
+    fail "the page names the directory it was built in"
+fi
 echo "check-web-page: $(basename "$page") passes ($size bytes)"
