@@ -29,6 +29,7 @@ cp "$page" "$folder/"
 opened="$folder/$(basename "$page")"
 # Chromium's sandbox needs a user namespace of its own, which this one is
 # already.
+# shellcheck disable=SC2016 # expanded by the inner shell
 unshare --net --map-root-user sh -c '
     ip link set lo up
     exec chromium --headless --no-sandbox --disable-gpu --no-first-run \
