@@ -27,8 +27,8 @@ folder="$work/Уроци по физика"
 mkdir -p "$folder"
 cp "$page" "$folder/"
 opened="$folder/$(basename "$page")"
-# Chromium's sandbox needs a user namespace of its own, which this one is
-# already.
+# A network namespace of its own, as any user; Chromium is root in it,
+# where its sandbox refuses to run.
 # shellcheck disable=SC2016 # expanded by the inner shell
 unshare --net --map-root-user sh -c '
     ip link set lo up
