@@ -2,14 +2,15 @@
 # Makes the releases into dist/: the Debian package of the Linux program
 # (veltara_<version>_amd64.deb), the portable zip of the Windows program
 # (veltara-<version>-windows-x64.zip), its installer for a school's
-# administrator (veltara-<version>-windows-x64.msi), and SHA256SUMS over the
-# three.
+# administrator (veltara-<version>-windows-x64.msi), the web page
+# (veltara-<version>.html) with its font's licence beside it
+# (veltara-<version>-font-licence.txt), and SHA256SUMS over the four.
 # Installs what is missing first (Debian 12).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
-                "${PACKAGING_PACKAGES[@]}"
+                "${PACKAGING_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}"
 
 jobs=$(nproc)
 # Warnings stay warnings here, as where others build a release: a compiler
@@ -45,5 +46,15 @@ rm -f build/package-windows/packaging/windows/veltara-*-windows-x64.msi
 cmake --build build/package-windows --target windows_installer
 cp build/package-windows/packaging/windows/veltara-*-windows-x64.msi dist/
 
-(cd dist && sha256sum -- *.deb *.zip *.msi >SHA256SUMS)
+echo "=== Web page ==="
+# The preset's own release build, MinSizeRel: the page is read whole before
+# it starts.
+cmake --preset web -B build/package-web "${release[@]}"
+# emscripten's optimiser finds Debian's acorn there, whichever node runs it.
+NODE_PATH=/usr/share/nodejs cmake --build build/package-web -j "$jobs"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/package-web/CMakeCache.txt)
+cp build/package-web/window/web/veltara.html "dist/veltara-$version.html"
+cp window/web/OFL.txt "dist/veltara-$version-font-licence.txt"
+
+(cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS)
 ls -l dist

@@ -15,7 +15,8 @@
 # WebKitGTK here; there, both Linux builds again, the page in that system's
 # three browsers, the Windows build's sources compiled by its mingw-w64, the
 # .exe built here under Wine 10, and the Debian package built here installed
-# on a clean Debian 13; last, the verdict heard with Orca on both systems.
+# on a clean Debian 13; last, the verdict heard with Orca on both systems, and
+# from the web page in Firefox ESR.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -71,7 +72,7 @@ source scripts/ensure-packages.sh
 ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" \
     "${WEB_BUILD_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
 if "$all"; then
-    ensure_packages "${PACKAGING_PACKAGES[@]}"
+    ensure_packages "${PACKAGING_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" "${WEB_CHECK_PACKAGES[@]}"
 fi
 
 echo "=== this machine: $(. /etc/os-release && echo "$PRETTY_NAME") ==="
@@ -107,6 +108,7 @@ echo "=== releases, made and checked ==="
 tests/packaging/check-deb.sh dist/veltara_*_amd64.deb
 tests/packaging/check-windows-zip.sh dist/veltara-*-windows-x64.zip
 tests/packaging/check-windows-msi.sh dist/veltara-*-windows-x64.msi dist/veltara-*-windows-x64.zip
+tests/packaging/check-web-page.sh dist/veltara-*.html
 (cd dist && sha256sum --strict -c SHA256SUMS)
 
 echo "=== the page in Firefox ESR and WebKitGTK ==="
@@ -126,11 +128,13 @@ in_debian13 sh -c 'cmake --preset debian13-windows && cmake --build --preset deb
 in_debian13 tests/windows-suite.sh
 scripts/check-deb-in-chroot.sh dist/veltara_*_amd64.deb trixie
 
-# The verdict heard with Orca: Orca 43 on this machine, Orca 48 in the
-# Debian 13 system, each at a quick and a slow pace; a few runs only, Orca is
-# slow to start.
+# The verdict heard with Orca: Orca 43 on this machine, with the Linux
+# program and with the web page in Firefox ESR, and Orca 48 in the Debian 13
+# system, each at a quick and a slow pace; a few runs only, Orca is slow to
+# start.
 echo "=== the verdict heard with Orca ==="
 tests/screen-reader/check-verdict-with-orca.sh 1 8
+PAGE=$(echo dist/veltara-*.html) tests/screen-reader/check-verdict-with-orca.sh 1 8
 # shellcheck disable=SC2016 # expanded in the Debian 13 system
 in_debian13 sh -c 'cmake --preset debian13 && cmake --build --preset debian13 -j "$(nproc)" --target veltara'
 in_debian13 env BUILD_DIR=build/debian13/default tests/screen-reader/check-verdict-with-orca.sh 1 8

@@ -53,3 +53,9 @@ WEB_TEST_PACKAGES=(chromium chromium-driver firefox-esr webkit2gtk-driver python
 # What making the releases and checking them needs besides.
 PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream icoutils wixl msitools
                     python3-olefile)
+# What building the web page needs: Debian's emscripten (the font is made
+# once, by scripts/make-web-font.py, and kept in the sources).
+WEB_BUILD_PACKAGES=(cmake make emscripten python3)
+# What checking the web page needs besides: a browser with no network, and
+# the font tools that read its font back.
+WEB_CHECK_PACKAGES=(chromium iproute2 util-linux python3-fonttools python3-brotli)

@@ -8,6 +8,8 @@
 # the list shows. One Orca session per pace.
 #
 # usage: [BUILD_DIR=build/debian13/default] check-verdict-with-orca.sh [PAUSE...]
+#        PAGE=dist/veltara-<version>.html check-verdict-with-orca.sh [PAUSE...]
+#   PAGE   the web page, heard in Firefox ESR instead of the Linux program
 #   PAUSE  seconds the pupil waits after the first Tab and Space, before and
 #          after each thirteenth pick (default: 1 8); after a thirteenth
 #          pick, at least 3 s, as a pupil who listens for the verdict does,

@@ -42,6 +42,11 @@ PageForm::PageForm()
     dom::setTitle(form.caption);
     dom::addStyleSheet(pageStyleSheet(form));
     form_ = dom::create("div", dom::kNoElement, "form");
+    // The window is an application, not a document to be read: a screen
+    // reader in a browser gives it the keys (Orca and NVDA stay in focus
+    // mode), so that the arrow keys move among the planets as in the
+    // desktop windows, instead of the reader's own reading cursor.
+    dom::setAttribute(form_, "role", "application");
     for (const ControlDescription* control : shownControlsInTabOrder(form)) {
         if (control->insideFrame) {
             continue;
