@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -39,28 +40,17 @@ TEST(Catalogue, CeresHasALatinPInThirdPlace) {
 }
 
 TEST(Catalogue, ColoursFollowTheCategories) {
-    int terrestrial = 0;
-    int giants = 0;
-    int dwarfs = 0;
+    const std::map<Category, std::pair<Rgb, int>> expected{{Category::Terrestrial, {{255, 128, 0}, 4}},
+                                                           {Category::GasGiant, {{0, 255, 255}, 4}},
+                                                           {Category::DwarfPlanet, {{255, 0, 255}, 5}}};
+    std::map<Category, int> counted;
     for (const PlanetRow& row : kCatalogue) {
-        switch (row.category) {
-        case Category::Terrestrial:
-            ++terrestrial;
-            EXPECT_EQ(row.colour(), (Rgb{255, 128, 0})) << row.name;
-            break;
-        case Category::GasGiant:
-            ++giants;
-            EXPECT_EQ(row.colour(), (Rgb{0, 255, 255})) << row.name;
-            break;
-        case Category::DwarfPlanet:
-            ++dwarfs;
-            EXPECT_EQ(row.colour(), (Rgb{255, 0, 255})) << row.name;
-            break;
-        }
+        ++counted[row.category];
+        EXPECT_EQ(row.colour(), expected.at(row.category).first) << row.name;
     }
-    EXPECT_EQ(terrestrial, 4);
-    EXPECT_EQ(giants, 4);
-    EXPECT_EQ(dwarfs, 5);
+    for (const auto& [category, colourAndCount] : expected) {
+        EXPECT_EQ(counted[category], colourAndCount.second);
+    }
 }
 
 // Read row by row, left column first, the captions are in Bulgarian

@@ -33,7 +33,6 @@ public:
     // What a pupil sees.
     const std::array<std::string, kPlanetCount>& captions() const { return captions_; }
     const std::vector<std::string>& answers() const { return answers_; }
-    const std::vector<std::string>& references() const { return references_; }
     const std::string& message() const { return message_; }
     std::int16_t selectedPlanet() const { return selectedPlanet_; }
     int nestedListClicks() const { return nestedListClicks_; }

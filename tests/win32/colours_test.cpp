@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "control_colours.h"
+#include "control_names.h"
 #include "win32_fixture.h"
 #include "window_scenarios.h"
 
@@ -91,7 +92,7 @@ TEST_P(DesktopColourTest, EveryTextReadsAndEveryCategoryShows) {
     keepPicture(shown);
     for (const ControlDescription& described : mainFormDescription().controls) {
         if (!described.category) continue;
-        SCOPED_TRACE(std::string(arrayName(described.array)) + " " + std::to_string(described.element));
+        SCOPED_TRACE(controlName(described));
         const PictureBox box = placeInPicture(described.array, described.element);
         const PictureBox mark = partOf(box, described, categoryMarkPlace(described));
         const Rgb middle = shown.at(mark.left + mark.width / 2, mark.top + mark.height / 2);

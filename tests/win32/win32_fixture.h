@@ -31,11 +31,11 @@ protected:
     // Handles every queued message as the program's own loop does.
     void pump();
 
-    // A left click at a point of a control, its centre unless given.
-    void click(HWND target, POINT at = {-1, -1});
+    // Left clicks, one unless told, at a point of a control, its centre unless given.
+    void click(HWND target, POINT at = {-1, -1}, std::int16_t clicks = 1);
     void clickPlanet(int element) override { click(planet(element)); }
-    void clickAnswer(int position) override;
-    void doubleClickAnswer(int position) override;
+    void clickAnswer(int position) override { click(answerList(), answerRow(position)); }
+    void doubleClickAnswer(int position) override { click(answerList(), answerRow(position), 2); }
     void clickClear() override { click(clearButton()); }
     void pressKey(WORD key, bool shift = false);
     void press(Key key) override;
@@ -52,7 +52,6 @@ protected:
     std::string quotation() override { return form_->hidden().quotation(); }
     // The screen's DPI, as the Wine prefix sets it.
     static UINT screenDpi();
-    COLORREF pixel(HWND target, int x, int y) const;
 
     Picture picture() override;
     // The screen's pixels as they stand, without drawing the window anew.
@@ -65,6 +64,8 @@ protected:
 
 private:
     static std::vector<std::string> itemsOf(HWND list);
+    // The middle of the answer list's row at a position, past the last name too.
+    POINT answerRow(int position) const;
 
     std::unique_ptr<MainForm> form_;
 };
