@@ -50,20 +50,10 @@ std::vector<QAccessibleInterface*> tree(QAccessibleInterface* root) {
     return found;
 }
 
-// The controls that told they lost the focus.
-std::vector<QObject*> lostFocus;
-void recordFocusLost(QAccessibleEvent& event) {
-    QAccessibleInterface* source = event.accessibleInterface();
-    if (event.type() == QAccessible::StateChanged && source != nullptr &&
-        static_cast<QAccessibleStateChangeEvent&>(event).changedStates().focused &&
-        !source->state().focused) {
-        lostFocus.push_back(source->object());
-    }
-}
-
 // What was announced, in order: the verdicts told (on Qt 6.8 and later as
 // announcements, before as notifications shown), and where the focus was
-// told to come, with the object it came to.
+// told to come, with the object it came to; and the controls that told they
+// lost the focus.
 struct Announcement {
     QString name;
     bool focus = false;
@@ -71,9 +61,14 @@ struct Announcement {
     QAccessible::Id object = 0;
 };
 std::vector<Announcement> told;
+std::vector<QObject*> lostFocus;
 void recordAnnouncement(QAccessibleEvent& event) {
-    recordFocusLost(event);
     QAccessibleInterface* source = event.accessibleInterface();
+    if (event.type() == QAccessible::StateChanged && source != nullptr &&
+        static_cast<QAccessibleStateChangeEvent&>(event).changedStates().focused &&
+        !source->state().focused) {
+        lostFocus.push_back(source->object());
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event.type() == QAccessible::Announcement) {
         told.push_back({static_cast<QAccessibleAnnouncementEvent&>(event).message()});

@@ -1,7 +1,6 @@
 // The Win32 window as built: places, colours, texts and tab order, read back
 // from the real controls.
 #include <algorithm>
-#include <string_view>
 
 #include "control_names.h"
 #include "main_form_description.h"
@@ -121,24 +120,17 @@ HRESULT WINAPI monitorOf192Dpi(HMONITOR monitor, int type, UINT* x, UINT* y) {
     return monitor != nullptr && type == 0 ? S_OK : E_INVALIDARG;
 }
 
-FARPROC resolveAsWindows81(const wchar_t* library, const char* name) {
-    const std::string_view function(name);
-    if (function == "GetDpiForMonitor") {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&monitorOf192Dpi));
-    }
-    if (function == "GetDpiForWindow" || function == "AdjustWindowRectExForDpi") {
-        return nullptr;  // Windows 10 version 1607's
-    }
-    return resolveSystemFunction(library, name);
-}
-
 // Before Windows 10 version 1607 there is no GetDpiForWindow: Windows 8.1
 // tells the DPI of the window's monitor, and Windows 7, which lacks shcore,
 // only the system's. The frame keeps the system's DPI on both.
 TEST_F(Layout, BeforeWindows10TheWindowTakesItsMonitorsOrTheSystemsDpi) {
     const MainForm windows7([](const wchar_t*, const char*) -> FARPROC { return nullptr; });
     expectLaidOutAt(windows7, screenDpi());
-    const MainForm windows81(&resolveAsWindows81);
+    // Windows 8.1 has nothing of Windows 10 version 1607's.
+    replaceFunctions({{"GetDpiForMonitor", asFunction(&monitorOf192Dpi)},
+                      {"GetDpiForWindow", nullptr},
+                      {"AdjustWindowRectExForDpi", nullptr}});
+    const MainForm windows81(&resolveReplaced);
     expectLaidOutAt(windows81, 192);
 }
 

@@ -25,20 +25,25 @@ BOOL WINAPI systemParametersInfoAnswering(UINT action, UINT size, void* value, U
     return SystemParametersInfoW(action, size, value, update);
 }
 
-FARPROC resolveAnsweringHighContrast(const wchar_t* library, const char* name) {
-    if (std::string_view(name) == "SystemParametersInfoW") {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&systemParametersInfoAnswering));
-    }
-    return resolveSystemFunction(library, name);
-}
+std::map<std::string, FARPROC, std::less<>> replaced;
 
 }  // namespace
+
+void replaceFunctions(std::map<std::string, FARPROC, std::less<>> functions) {
+    replaced = std::move(functions);
+}
+
+FARPROC resolveReplaced(const wchar_t* library, const char* name) {
+    const auto found = replaced.find(std::string_view(name));
+    return found != replaced.end() ? found->second : resolveSystemFunction(library, name);
+}
 
 void Win32WindowTest::answerHighContrast(bool on) { highContrastOn = on; }
 
 void Win32WindowTest::SetUp() {
     highContrastOn = false;
-    form_ = std::make_unique<MainForm>(&resolveAnsweringHighContrast);
+    replaceFunctions({{"SystemParametersInfoW", asFunction(&systemParametersInfoAnswering)}});
+    form_ = std::make_unique<MainForm>(&resolveReplaced);
     ShowWindow(form_->window(), SW_SHOWNORMAL);
     SetForegroundWindow(form_->window());
     UpdateWindow(form_->window());

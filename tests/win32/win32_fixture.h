@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,15 @@
 #include "pupil_window.h"
 
 namespace veltara::testing {
+
+// The functions that forms built with resolveReplaced find in place of the
+// system's, by name: a null one is missing, as on an older Windows.
+void replaceFunctions(std::map<std::string, FARPROC, std::less<>> functions);
+FARPROC resolveReplaced(const wchar_t* library, const char* name);
+template <typename Function>
+FARPROC asFunction(Function* function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
 
 class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
