@@ -38,17 +38,15 @@ std::vector<std::string> namesOf(const std::vector<std::int16_t>& elements) {
     return names;
 }
 
+// A window reports a click on a chosen button as a selection change; one
+// with another rule might report it while the button is selected.
 TEST(Choosing, AnEmptyButtonOnlyBecomesTheSelectedOne) {
     FakeControls window;
-    window.pressPlanet(5);
-    window.pressPlanet(7);
-    window.pressPlanet(5);  // already chosen: its caption is empty
+    pressAll(window, {5, 7});
+    window.exercise().Option1_Click(5);
+    window.exercise().Option1_Click(5);
     EXPECT_EQ(window.answers(), namesOf({5, 7}));
     EXPECT_EQ(window.exercise().selectedIndex(), 5);
-    // Reported directly, as a window with another rule might, it is the same.
-    window.exercise().Option1_Click(7);
-    EXPECT_EQ(window.answers(), namesOf({5, 7}));
-    EXPECT_EQ(window.exercise().selectedIndex(), 7);
 }
 
 TEST(Verdict, DistanceOrderIsRightAndAnySwapIsWrong) {
@@ -76,7 +74,6 @@ TEST(TakingBack, TheNestedClickFromClearingTheSelectionChangesNothing) {
     const auto captions = window.captions();
     window.markAnswerSelected(1);
     window.clearAnswerSelection();
-    EXPECT_EQ(window.nestedListClicks(), 1);
     EXPECT_EQ(window.answers(), namesOf({6, 8, 10}));
     EXPECT_EQ(window.captions(), captions);
     EXPECT_EQ(window.answerSelection(), FakeControls::kNone);

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -34,9 +35,7 @@ public:
     explicit SystemColours(const DesktopColours& colours)
         : wanted_{colorRefOf(colours.window), colorRefOf(colours.windowText),
                   colorRefOf(colours.buttonFace), colorRefOf(colours.buttonText)} {
-        for (std::size_t i = 0; i < kIndices.size(); ++i) {
-            saved_.at(i) = GetSysColor(kIndices.at(i));
-        }
+        std::transform(kIndices.begin(), kIndices.end(), saved_.begin(), &GetSysColor);
         SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), wanted_.data());
     }
     ~SystemColours() { SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), saved_.data()); }
@@ -45,10 +44,8 @@ public:
 
     // What a visual style may answer for itself.
     bool taken() const {
-        for (std::size_t i = 0; i < kIndices.size(); ++i) {
-            if (GetSysColor(kIndices.at(i)) != wanted_.at(i)) return false;
-        }
-        return true;
+        return std::equal(kIndices.begin(), kIndices.end(), wanted_.begin(),
+                          [](int index, COLORREF wanted) { return GetSysColor(index) == wanted; });
     }
 
 private:
