@@ -15,7 +15,6 @@ namespace veltara::testing {
 namespace {
 
 const std::string kAssignment = "assignment";
-const std::string kRight(kRightOrderVerdict);
 const std::string kWrong(kWrongOrderVerdict);
 
 std::vector<std::int16_t> distanceOrder() {
@@ -49,14 +48,10 @@ TEST(Choosing, AnEmptyButtonOnlyBecomesTheSelectedOne) {
     EXPECT_EQ(window.exercise().selectedIndex(), 5);
 }
 
-TEST(Verdict, DistanceOrderIsRightAndAnySwapIsWrong) {
-    {
-        FakeControls window;
-        pressAll(window, distanceOrder());
-        EXPECT_EQ(window.message(), kRight);
-    }
-    // Every pair, including a swap of the last two, where a check that stops
-    // early or counts one short would still call the order right.
+// Every pair, including a swap of the last two, where a check that stops
+// early or counts one short would still call the order right; the window
+// scenarios see the distance order itself called right.
+TEST(Verdict, AnySwapIsWrong) {
     for (std::int16_t a = 0; a < kPlanetCount; ++a) {
         for (std::int16_t b = static_cast<std::int16_t>(a + 1); b < kPlanetCount; ++b) {
             std::vector<std::int16_t> order = distanceOrder();

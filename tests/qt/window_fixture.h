@@ -94,7 +94,13 @@ protected:
     void clickPlanet(int element) override { click(planet(element)); }
     void clickClear() override { click(clearButton()); }
 
-    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    std::vector<std::string> answers() override {
+        std::vector<std::string> items;
+        for (int row = 0; row < answerList()->count(); ++row) {
+            items.push_back(answerList()->item(row)->text().toStdString());
+        }
+        return items;
+    }
     bool answerSelected() override { return !answerList()->selectedItems().isEmpty(); }
     int answerMark() override { return answerList()->currentRow(); }
     std::string focused() override {
@@ -138,14 +144,6 @@ protected:
     }
 
 private:
-    static std::vector<std::string> itemsOf(const QListWidget* list) {
-        std::vector<std::string> items;
-        for (int row = 0; row < list->count(); ++row) {
-            items.push_back(list->item(row)->text().toStdString());
-        }
-        return items;
-    }
-
     std::unique_ptr<MainForm> form_;
 };
 

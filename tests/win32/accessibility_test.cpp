@@ -178,7 +178,7 @@ TEST_F(Accessibility, HiddenControlsAreNotFound) {
         const TwipsRect& place = described(array, 1).place;
         for (int x = place.left; x < place.right(); x += 300) {
             for (int y = place.top; y < place.bottom(); y += 300) {
-                POINT at{MulDiv(x, static_cast<int>(dpi), 1440), MulDiv(y, static_cast<int>(dpi), 1440)};
+                POINT at{pixelsAt(x, dpi), pixelsAt(y, dpi)};
                 ClientToScreen(form().window(), &at);
                 VARIANT hit{};
                 ASSERT_TRUE(SUCCEEDED(client->accHitTest(at.x, at.y, &hit)));

@@ -13,9 +13,6 @@ namespace {
 
 using Layout = Win32WindowTest;
 
-// Twips become pixels at the window's DPI: 15 to a pixel at 96 DPI.
-int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
-
 LONG fontHeightOf(HWND window) {
     LOGFONTW logical{};
     // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_GETFONT answers with a handle

@@ -149,11 +149,11 @@ void Win32WindowTest::press(Key key) {
     pressKey(kKeys.at(key), key == Key::BackTab);
 }
 
-std::vector<std::string> Win32WindowTest::itemsOf(HWND list) {
+std::vector<std::string> Win32WindowTest::answers() {
     std::vector<std::string> items;
-    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(answerList(), LB_GETCOUNT, 0, 0));
     for (int position = 0; position < count; ++position) {
-        items.push_back(narrow(listItemText(list, position)));
+        items.push_back(narrow(listItemText(answerList(), position)));
     }
     return items;
 }

@@ -26,6 +26,9 @@ FARPROC asFunction(Function* function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
+// Twips become pixels at the window's DPI: 15 to a pixel at 96 DPI.
+inline int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
 class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
     void SetUp() override;
@@ -50,7 +53,7 @@ protected:
     void pressKey(WORD key, bool shift = false);
     void press(Key key) override;
 
-    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    std::vector<std::string> answers() override;
     bool answerSelected() override;
     int answerMark() override;
     std::string focused() override;
@@ -73,7 +76,6 @@ protected:
     static void answerHighContrast(bool on);
 
 private:
-    static std::vector<std::string> itemsOf(HWND list);
     // The middle of the answer list's row at a position, past the last name too.
     POINT answerRow(int position) const;
 
