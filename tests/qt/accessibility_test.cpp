@@ -120,6 +120,9 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
     EXPECT_EQ(window()->text(QAccessible::Name), textOf(mainFormDescription().caption));
     std::map<QString, std::pair<QAccessible::Role, QString>> expected;
     for (const ControlDescription& control : mainFormDescription().controls) {
+        if (!control.visible) {
+            continue;  // the hidden two: see below
+        }
         const QString name = textOf(control.accessibleName.empty() ? control.text : control.accessibleName);
         const QString id = objectNameOf(control.array, control.element);
         switch (control.kind) {
@@ -131,8 +134,6 @@ TEST_F(Accessibility, EveryReachableControlHasItsRoleAndName) {
         case ControlKind::CommandButton: expected[id] = {QAccessible::PushButton, name}; break;
         }
     }
-    expected.erase(QStringLiteral("List1_1"));  // the hidden two: see below
-    expected.erase(QStringLiteral("Text1_1"));
     std::map<QString, std::pair<QAccessible::Role, QString>> found;
     for (QAccessibleInterface* node : tree(window())) {
         const QString name = node->object() != nullptr ? node->object()->objectName() : QString();
