@@ -30,10 +30,10 @@ void pressAll(FakeControls& window, const std::vector<std::int16_t>& order) {
 }
 
 std::vector<std::string> namesOf(const std::vector<std::int16_t>& elements) {
-    std::vector<std::string> names;
-    for (std::int16_t element : elements) {
-        names.emplace_back(kCatalogue.at(static_cast<std::size_t>(element)).name);
-    }
+    std::vector<std::string> names(elements.size());
+    std::transform(elements.begin(), elements.end(), names.begin(), [](std::int16_t element) {
+        return std::string(kCatalogue.at(static_cast<std::size_t>(element)).name);
+    });
     return names;
 }
 
