@@ -4,7 +4,7 @@
 
 namespace veltara::testing {
 
-FakeControls::FakeControls(std::string initialMessage) : message_(std::move(initialMessage)) {
+FakeControls::FakeControls() {
     for (const PlanetRow& row : kCatalogue) {
         captions_.at(static_cast<std::size_t>(row.index)) = std::string(row.name);
         references_.emplace_back(row.name);
@@ -98,7 +98,6 @@ void FakeControls::clearAnswerSelection() {
     answerSelection_ = kNone;
     // The one nesting a window may show: clearing a set selection reports
     // one more click on the answer list while the first is still running.
-    ++nestedListClicks_;
     exercise_.List1_Click(0);
 }
 

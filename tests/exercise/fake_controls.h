@@ -20,7 +20,7 @@ class FakeControls final : public ExerciseControls {
 public:
     static constexpr std::int16_t kNone = -1;
 
-    explicit FakeControls(std::string initialMessage = "assignment");
+    FakeControls();
 
     // What a pupil does; each reports to the exercise as a window would.
     void pressPlanet(std::int16_t element);
@@ -33,10 +33,8 @@ public:
     // What a pupil sees.
     const std::array<std::string, kPlanetCount>& captions() const { return captions_; }
     const std::vector<std::string>& answers() const { return answers_; }
-    const std::vector<std::string>& references() const { return references_; }
     const std::string& message() const { return message_; }
     std::int16_t selectedPlanet() const { return selectedPlanet_; }
-    int nestedListClicks() const { return nestedListClicks_; }
 
     std::string planetCaption(std::int16_t element) const override;
     void setPlanetCaption(std::int16_t element, const std::string& caption) override;
@@ -56,10 +54,9 @@ private:
     std::array<std::string, kPlanetCount> captions_;
     std::vector<std::string> answers_;
     std::vector<std::string> references_;
-    std::string message_;
+    std::string message_ = "assignment";
     std::int16_t selectedPlanet_ = kNone;
     std::int16_t answerSelection_ = kNone;
-    int nestedListClicks_ = 0;
     OrderingExercise exercise_{*this};
 };
 

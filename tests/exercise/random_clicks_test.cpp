@@ -52,30 +52,16 @@ struct ExerciseModel {
     }
 };
 
+// The answers name the placed bodies in order, whose buttons alone are empty.
 void expectSame(const FakeControls& window, const ExerciseModel& model) {
     const auto reference = referenceNames();
-    ASSERT_EQ(window.references().size(), reference.size());
-    for (std::size_t i = 0; i < reference.size(); ++i) {
-        ASSERT_EQ(window.references()[i], reference[i]);
-    }
-    // Empty buttons and answer items: as many of one as of the other, and
-    // each item names exactly one empty button.
-    const auto emptyButtons = std::count(window.captions().begin(), window.captions().end(), "");
-    ASSERT_EQ(static_cast<std::size_t>(emptyButtons), window.answers().size());
-    for (const std::string& item : window.answers()) {
-        int named = 0;
-        for (std::size_t i = 0; i < reference.size(); ++i) {
-            named += (window.captions()[i].empty() && reference[i] == item) ? 1 : 0;
-        }
-        ASSERT_EQ(named, 1) << item;
-    }
     ASSERT_EQ(window.answers().size(), model.placed.size());
     for (std::size_t p = 0; p < model.placed.size(); ++p) {
         ASSERT_EQ(window.answers()[p], reference.at(static_cast<std::size_t>(model.placed[p])));
     }
     for (std::int16_t row = 0; row < kPlanetCount; ++row) {
-        const auto& caption = window.captions()[static_cast<std::size_t>(row)];
-        ASSERT_EQ(caption.empty(), model.isPlaced(row)) << "row " << row;
+        const auto at = static_cast<std::size_t>(row);
+        ASSERT_EQ(window.captions()[at], model.isPlaced(row) ? "" : reference[at]) << "row " << row;
     }
     ASSERT_EQ(window.selectedPlanet(), model.selectedButton.value_or(FakeControls::kNone));
     ASSERT_EQ(window.answerSelection(), FakeControls::kNone);

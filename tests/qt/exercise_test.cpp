@@ -7,34 +7,22 @@ namespace {
 
 using Exercise = WindowTest;
 
-TEST_F(Exercise, DistanceOrderByMouseIsRightAndASwapIsWrong) {
-    distanceOrderIsRightAndASwapIsWrong(*this);
-}
+// The shared scenarios, played on this window.
+#define SCENARIO(Test, scenario) \
+    TEST_F(Exercise, Test) { scenario(*this); }
+SCENARIO(DistanceOrderByMouseIsRightAndASwapIsWrong, distanceOrderIsRightAndASwapIsWrong)
+SCENARIO(TakingBackByMouseRestoresThatPlanet, takingBackByMouseRestoresThatPlanet)
+SCENARIO(ADoubleClickTakesBackOneName, aDoubleClickTakesBackOneName)
+SCENARIO(TheAnswerListDrawsWithinItsFrame, theAnswerListDrawsWithinItsFrame)
+SCENARIO(TheStillSelectedButtonWaitsForAnotherPress, theStillSelectedButtonWaitsForAnotherPress)
+SCENARIO(ClearStartsOverAndLeavesNoButtonSelected, clearStartsOverAndLeavesNoButtonSelected)
+SCENARIO(AButtonLeavingTheSelectionReportsNothing, aButtonLeavingTheSelectionReportsNothing)
+SCENARIO(TheKeyboardAloneReachesEveryPlanetAndName, theKeyboardAloneReachesEveryPlanetAndName)
 
 TEST_F(Exercise, AChosenButtonIsClickableAnywhereAndOnlyTakesTheSelection) {
     aChosenButtonOnlyTakesTheSelection(*this);
     click(planet(5), {95, 18});  // the far corner of an empty button
     EXPECT_TRUE(planet(5)->isChecked());
-}
-
-TEST_F(Exercise, TakingBackByMouseRestoresThatPlanet) { takingBackByMouseRestoresThatPlanet(*this); }
-
-TEST_F(Exercise, ADoubleClickTakesBackOneName) { aDoubleClickTakesBackOneName(*this); }
-
-TEST_F(Exercise, TheAnswerListDrawsWithinItsFrame) { theAnswerListDrawsWithinItsFrame(*this); }
-
-TEST_F(Exercise, TheStillSelectedButtonWaitsForAnotherPress) {
-    theStillSelectedButtonWaitsForAnotherPress(*this);
-}
-
-TEST_F(Exercise, ClearStartsOverAndLeavesNoButtonSelected) { clearStartsOverAndLeavesNoButtonSelected(*this); }
-
-TEST_F(Exercise, AButtonLeavingTheSelectionReportsNothing) {
-    aButtonLeavingTheSelectionReportsNothing(*this);
-}
-
-TEST_F(Exercise, TheKeyboardAloneReachesEveryPlanetAndName) {
-    theKeyboardAloneReachesEveryPlanetAndName(*this);
 }
 
 TEST_F(Exercise, EnterAndEscNeverPressClear) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,20 +61,18 @@ protected:
                           at.isNull() ? widget->rect().center() : at);
     }
 
+    // The middle of the answer list's row at a position, past the last name
+    // too, in its viewport's pixels.
+    QPoint answerRow(int position) {
+        const QRect first = answerList()->visualItemRect(answerList()->item(0));
+        return first.center() + QPoint(0, position * first.height());
+    }
+    void clickAnswer(int position) override { click(answerList()->viewport(), answerRow(position)); }
     // Through the window, as the platform delivers the mouse: Qt itself
     // makes the second press a double-click, as it does for the pupil's.
     void doubleClickAnswer(int position) override {
-        QListWidget* list = answerList();
-        const QRect first = list->visualItemRect(list->item(0));
-        const QPoint at = first.center() + QPoint(0, position * first.height());
         QTest::mouseDClick(form_->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                           list->viewport()->mapTo(form_.get(), at));
-    }
-
-    void clickAnswer(int row) override {
-        QListWidget* list = answerList();
-        const QRect item = list->visualItemRect(list->item(row));
-        click(list->viewport(), item.center());
+                           answerList()->viewport()->mapTo(form_.get(), answerRow(position)));
     }
 
     // A key press delivered where the keyboard focus is.
@@ -84,25 +83,24 @@ protected:
     }
 
     void press(Key key) override {
-        switch (key) {
-        case Key::Tab: return pressKey(Qt::Key_Tab);
-        case Key::BackTab: return pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
-        case Key::Left: return pressKey(Qt::Key_Left);
-        case Key::Right: return pressKey(Qt::Key_Right);
-        case Key::Up: return pressKey(Qt::Key_Up);
-        case Key::Down: return pressKey(Qt::Key_Down);
-        case Key::Home: return pressKey(Qt::Key_Home);
-        case Key::End: return pressKey(Qt::Key_End);
-        case Key::PageUp: return pressKey(Qt::Key_PageUp);
-        case Key::PageDown: return pressKey(Qt::Key_PageDown);
-        case Key::Space: return pressKey(Qt::Key_Space);
-        }
+        static const std::map<Key, Qt::Key> kKeys{
+            {Key::Tab, Qt::Key_Tab},       {Key::BackTab, Qt::Key_Backtab}, {Key::Left, Qt::Key_Left},
+            {Key::Right, Qt::Key_Right},   {Key::Up, Qt::Key_Up},           {Key::Down, Qt::Key_Down},
+            {Key::Home, Qt::Key_Home},     {Key::End, Qt::Key_End},         {Key::PageUp, Qt::Key_PageUp},
+            {Key::PageDown, Qt::Key_PageDown}, {Key::Space, Qt::Key_Space}};
+        pressKey(kKeys.at(key), key == Key::BackTab ? Qt::ShiftModifier : Qt::NoModifier);
     }
 
     void clickPlanet(int element) override { click(planet(element)); }
     void clickClear() override { click(clearButton()); }
 
-    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    std::vector<std::string> answers() override {
+        std::vector<std::string> items;
+        for (int row = 0; row < answerList()->count(); ++row) {
+            items.push_back(answerList()->item(row)->text().toStdString());
+        }
+        return items;
+    }
     bool answerSelected() override { return !answerList()->selectedItems().isEmpty(); }
     int answerMark() override { return answerList()->currentRow(); }
     std::string focused() override {
@@ -146,14 +144,6 @@ protected:
     }
 
 private:
-    static std::vector<std::string> itemsOf(const QListWidget* list) {
-        std::vector<std::string> items;
-        for (int row = 0; row < list->count(); ++row) {
-            items.push_back(list->item(row)->text().toStdString());
-        }
-        return items;
-    }
-
     std::unique_ptr<MainForm> form_;
 };
 

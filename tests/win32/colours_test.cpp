@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <tuple>
 
 #include "control_colours.h"
+#include "control_names.h"
 #include "win32_fixture.h"
 #include "window_scenarios.h"
 
@@ -33,9 +35,7 @@ public:
     explicit SystemColours(const DesktopColours& colours)
         : wanted_{colorRefOf(colours.window), colorRefOf(colours.windowText),
                   colorRefOf(colours.buttonFace), colorRefOf(colours.buttonText)} {
-        for (std::size_t i = 0; i < kIndices.size(); ++i) {
-            saved_.at(i) = GetSysColor(kIndices.at(i));
-        }
+        std::transform(kIndices.begin(), kIndices.end(), saved_.begin(), &GetSysColor);
         SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), wanted_.data());
     }
     ~SystemColours() { SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), saved_.data()); }
@@ -44,10 +44,8 @@ public:
 
     // What a visual style may answer for itself.
     bool taken() const {
-        for (std::size_t i = 0; i < kIndices.size(); ++i) {
-            if (GetSysColor(kIndices.at(i)) != wanted_.at(i)) return false;
-        }
-        return true;
+        return std::equal(kIndices.begin(), kIndices.end(), wanted_.begin(),
+                          [](int index, COLORREF wanted) { return GetSysColor(index) == wanted; });
     }
 
 private:
@@ -91,7 +89,7 @@ TEST_P(DesktopColourTest, EveryTextReadsAndEveryCategoryShows) {
     keepPicture(shown);
     for (const ControlDescription& described : mainFormDescription().controls) {
         if (!described.category) continue;
-        SCOPED_TRACE(std::string(arrayName(described.array)) + " " + std::to_string(described.element));
+        SCOPED_TRACE(controlName(described));
         const PictureBox box = placeInPicture(described.array, described.element);
         const PictureBox mark = partOf(box, described, categoryMarkPlace(described));
         const Rgb middle = shown.at(mark.left + mark.width / 2, mark.top + mark.height / 2);

@@ -8,23 +8,18 @@ namespace {
 
 using Exercise = Win32WindowTest;
 
-TEST_F(Exercise, DistanceOrderByMouseIsRightAndASwapIsWrong) {
-    distanceOrderIsRightAndASwapIsWrong(*this);
-}
-
-TEST_F(Exercise, AChosenButtonOnlyTakesTheSelection) { aChosenButtonOnlyTakesTheSelection(*this); }
-
-TEST_F(Exercise, TakingBackByMouseRestoresThatPlanet) {
-    takingBackByMouseRestoresThatPlanet(*this);
-    // Below the last name there is nothing to take back.
-    const auto before = answers();
-    click(answerList(), {20, 90});
-    EXPECT_EQ(answers(), before);
-}
-
-TEST_F(Exercise, ADoubleClickTakesBackOneName) { aDoubleClickTakesBackOneName(*this); }
-
-TEST_F(Exercise, TheAnswerListDrawsWithinItsFrame) { theAnswerListDrawsWithinItsFrame(*this); }
+// The shared scenarios, played on this window.
+#define SCENARIO(Test, scenario) \
+    TEST_F(Exercise, Test) { scenario(*this); }
+SCENARIO(DistanceOrderByMouseIsRightAndASwapIsWrong, distanceOrderIsRightAndASwapIsWrong)
+SCENARIO(AChosenButtonOnlyTakesTheSelection, aChosenButtonOnlyTakesTheSelection)
+SCENARIO(TakingBackByMouseRestoresThatPlanet, takingBackByMouseRestoresThatPlanet)
+SCENARIO(ClearStartsOverAndLeavesNoButtonSelected, clearStartsOverAndLeavesNoButtonSelected)
+SCENARIO(ADoubleClickTakesBackOneName, aDoubleClickTakesBackOneName)
+SCENARIO(TheAnswerListDrawsWithinItsFrame, theAnswerListDrawsWithinItsFrame)
+SCENARIO(TheStillSelectedButtonWaitsForAnotherPress, theStillSelectedButtonWaitsForAnotherPress)
+SCENARIO(AButtonLeavingTheSelectionReportsNothing, aButtonLeavingTheSelectionReportsNothing)
+SCENARIO(TheKeyboardAloneReachesEveryPlanetAndName, theKeyboardAloneReachesEveryPlanetAndName)
 
 // Windows gives the focus back to the window itself, restored from the
 // taskbar or returned to after another program's dialog: the planet that
@@ -48,25 +43,6 @@ TEST_F(Exercise, TheFocusComesBackToThePlanetThatHadIt) {
     pump();
     press(Key::Space);
     EXPECT_EQ(answers(), namesOf({reached, next}));
-}
-
-TEST_F(Exercise, TheStillSelectedButtonWaitsForAnotherPress) {
-    theStillSelectedButtonWaitsForAnotherPress(*this);
-}
-
-TEST_F(Exercise, ClearStartsOverAndLeavesNoButtonSelected) {
-    clearStartsOverAndLeavesNoButtonSelected(*this);
-    SetFocus(clearButton());
-    pressKey(VK_SPACE);
-    EXPECT_TRUE(answers().empty());
-}
-
-TEST_F(Exercise, AButtonLeavingTheSelectionReportsNothing) {
-    aButtonLeavingTheSelectionReportsNothing(*this);
-}
-
-TEST_F(Exercise, TheKeyboardAloneReachesEveryPlanetAndName) {
-    theKeyboardAloneReachesEveryPlanetAndName(*this);
 }
 
 TEST_F(Exercise, EnterAndEscNeverPressClear) {

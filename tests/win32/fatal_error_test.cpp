@@ -65,13 +65,6 @@ ATOM WINAPI refuseTheClass(const WNDCLASSEXW* /*windowClass*/) {
     return 0;
 }
 
-FARPROC resolveRefusingTheClass(const wchar_t* library, const char* name) {
-    if (std::string_view(name) == "RegisterClassExW") {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&refuseTheClass));
-    }
-    return resolveSystemFunction(library, name);
-}
-
 // Windows refuses the window's controls, as when it runs out of resources.
 LRESULT CALLBACK refuseTheControls(int code, WPARAM wParam, LPARAM lParam) {
     std::array<wchar_t, 64> parent{};
@@ -90,7 +83,8 @@ TEST(FatalErrorAtStart, AWindowThatCannotBeBuiltEndsTheProgramWithAReport) {
     EXPECT_EXIT(
         {
             readTheReportWhenItShows();
-            showMainFormOrExit(SW_SHOWNORMAL, &resolveRefusingTheClass);
+            replaceFunctions({{"RegisterClassExW", asFunction(&refuseTheClass)}});
+            showMainFormOrExit(SW_SHOWNORMAL, &resolveReplaced);
         },
         ::testing::ExitedWithCode(1), "the report showed: .*the main window class cannot be registered");
     EXPECT_EXIT(

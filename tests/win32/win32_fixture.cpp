@@ -1,6 +1,6 @@
 #include "win32_fixture.h"
 
-#include <algorithm>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -25,20 +25,25 @@ BOOL WINAPI systemParametersInfoAnswering(UINT action, UINT size, void* value, U
     return SystemParametersInfoW(action, size, value, update);
 }
 
-FARPROC resolveAnsweringHighContrast(const wchar_t* library, const char* name) {
-    if (std::string_view(name) == "SystemParametersInfoW") {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&systemParametersInfoAnswering));
-    }
-    return resolveSystemFunction(library, name);
-}
+std::map<std::string, FARPROC, std::less<>> replaced;
 
 }  // namespace
+
+void replaceFunctions(std::map<std::string, FARPROC, std::less<>> functions) {
+    replaced = std::move(functions);
+}
+
+FARPROC resolveReplaced(const wchar_t* library, const char* name) {
+    const auto found = replaced.find(std::string_view(name));
+    return found != replaced.end() ? found->second : resolveSystemFunction(library, name);
+}
 
 void Win32WindowTest::answerHighContrast(bool on) { highContrastOn = on; }
 
 void Win32WindowTest::SetUp() {
     highContrastOn = false;
-    form_ = std::make_unique<MainForm>(&resolveAnsweringHighContrast);
+    replaceFunctions({{"SystemParametersInfoW", asFunction(&systemParametersInfoAnswering)}});
+    form_ = std::make_unique<MainForm>(&resolveReplaced);
     ShowWindow(form_->window(), SW_SHOWNORMAL);
     SetForegroundWindow(form_->window());
     UpdateWindow(form_->window());
@@ -103,7 +108,7 @@ void sendKey(WORD key, bool up) {
 
 }  // namespace
 
-void Win32WindowTest::click(HWND target, POINT at) {
+void Win32WindowTest::click(HWND target, POINT at, std::int16_t clicks) {
     RECT client{};
     GetClientRect(target, &client);
     if (at.x < 0) {
@@ -112,28 +117,16 @@ void Win32WindowTest::click(HWND target, POINT at) {
     ClientToScreen(target, &at);
     SetCursorPos(at.x, at.y);
     pump();
-    sendClicks(1);
+    sendClicks(clicks);
     pump();
 }
 
-void Win32WindowTest::clickAnswer(int position) {
-    RECT item{};
-    SendMessageW(answerList(), LB_GETITEMRECT, static_cast<WPARAM>(position),
-                 reinterpret_cast<LPARAM>(&item));
-    click(answerList(), {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-}
-
-void Win32WindowTest::doubleClickAnswer(int position) {
+POINT Win32WindowTest::answerRow(int position) const {
     const auto rowHeight = static_cast<int>(SendMessageW(answerList(), LB_GETITEMHEIGHT, 0, 0));
     const auto top = static_cast<int>(SendMessageW(answerList(), LB_GETTOPINDEX, 0, 0));
     RECT client{};
     GetClientRect(answerList(), &client);
-    POINT at{client.right / 2, (position - top) * rowHeight + rowHeight / 2};
-    ClientToScreen(answerList(), &at);
-    SetCursorPos(at.x, at.y);
-    pump();
-    sendClicks(2);
-    pump();
+    return {client.right / 2, (position - top) * rowHeight + rowHeight / 2};
 }
 
 void Win32WindowTest::pressKey(WORD key, bool shift) {
@@ -149,26 +142,18 @@ void Win32WindowTest::pressKey(WORD key, bool shift) {
 }
 
 void Win32WindowTest::press(Key key) {
-    switch (key) {
-    case Key::Tab: return pressKey(VK_TAB);
-    case Key::BackTab: return pressKey(VK_TAB, true);
-    case Key::Left: return pressKey(VK_LEFT);
-    case Key::Right: return pressKey(VK_RIGHT);
-    case Key::Up: return pressKey(VK_UP);
-    case Key::Down: return pressKey(VK_DOWN);
-    case Key::Home: return pressKey(VK_HOME);
-    case Key::End: return pressKey(VK_END);
-    case Key::PageUp: return pressKey(VK_PRIOR);
-    case Key::PageDown: return pressKey(VK_NEXT);
-    case Key::Space: return pressKey(VK_SPACE);
-    }
+    static const std::map<Key, WORD> kKeys{
+        {Key::Tab, VK_TAB},   {Key::BackTab, VK_TAB},   {Key::Left, VK_LEFT},     {Key::Right, VK_RIGHT},
+        {Key::Up, VK_UP},     {Key::Down, VK_DOWN},     {Key::Home, VK_HOME},     {Key::End, VK_END},
+        {Key::PageUp, VK_PRIOR}, {Key::PageDown, VK_NEXT}, {Key::Space, VK_SPACE}};
+    pressKey(kKeys.at(key), key == Key::BackTab);
 }
 
-std::vector<std::string> Win32WindowTest::itemsOf(HWND list) {
+std::vector<std::string> Win32WindowTest::answers() {
     std::vector<std::string> items;
-    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(answerList(), LB_GETCOUNT, 0, 0));
     for (int position = 0; position < count; ++position) {
-        items.push_back(narrow(listItemText(list, position)));
+        items.push_back(narrow(listItemText(answerList(), position)));
     }
     return items;
 }
@@ -205,14 +190,6 @@ UINT Win32WindowTest::screenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return static_cast<UINT>(dpi);
-}
-
-COLORREF Win32WindowTest::pixel(HWND target, int x, int y) const {
-    RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetDC(target);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(target, dc);
-    return colour;
 }
 
 // The screen's own pixels, where the window stands on top of all.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,18 @@
 #include "pupil_window.h"
 
 namespace veltara::testing {
+
+// The functions that forms built with resolveReplaced find in place of the
+// system's, by name: a null one is missing, as on an older Windows.
+void replaceFunctions(std::map<std::string, FARPROC, std::less<>> functions);
+FARPROC resolveReplaced(const wchar_t* library, const char* name);
+template <typename Function>
+FARPROC asFunction(Function* function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+// Twips become pixels at the window's DPI: 15 to a pixel at 96 DPI.
+inline int pixelsAt(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
 class Win32WindowTest : public ::testing::Test, public PupilWindow {
 protected:
@@ -31,16 +44,16 @@ protected:
     // Handles every queued message as the program's own loop does.
     void pump();
 
-    // A left click at a point of a control, its centre unless given.
-    void click(HWND target, POINT at = {-1, -1});
+    // Left clicks, one unless told, at a point of a control, its centre unless given.
+    void click(HWND target, POINT at = {-1, -1}, std::int16_t clicks = 1);
     void clickPlanet(int element) override { click(planet(element)); }
-    void clickAnswer(int position) override;
-    void doubleClickAnswer(int position) override;
+    void clickAnswer(int position) override { click(answerList(), answerRow(position)); }
+    void doubleClickAnswer(int position) override { click(answerList(), answerRow(position), 2); }
     void clickClear() override { click(clearButton()); }
     void pressKey(WORD key, bool shift = false);
     void press(Key key) override;
 
-    std::vector<std::string> answers() override { return itemsOf(answerList()); }
+    std::vector<std::string> answers() override;
     bool answerSelected() override;
     int answerMark() override;
     std::string focused() override;
@@ -52,7 +65,6 @@ protected:
     std::string quotation() override { return form_->hidden().quotation(); }
     // The screen's DPI, as the Wine prefix sets it.
     static UINT screenDpi();
-    COLORREF pixel(HWND target, int x, int y) const;
 
     Picture picture() override;
     // The screen's pixels as they stand, without drawing the window anew.
@@ -64,7 +76,8 @@ protected:
     static void answerHighContrast(bool on);
 
 private:
-    static std::vector<std::string> itemsOf(HWND list);
+    // The middle of the answer list's row at a position, past the last name too.
+    POINT answerRow(int position) const;
 
     std::unique_ptr<MainForm> form_;
 };

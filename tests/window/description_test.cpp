@@ -33,11 +33,10 @@ TEST(WindowDescription, ClientAreaIsWholePixelsAt96Dpi) {
 
 TEST(WindowDescription, TwentyFourControlsNumberedZeroToTwentyThree) {
     ASSERT_EQ(form().controls.size(), 24U);
-    for (std::size_t i = 0; i < form().controls.size(); ++i) {
-        EXPECT_EQ(form().controls[i].tabIndex, static_cast<std::int16_t>(i));
-    }
     std::set<std::pair<ControlArray, std::int16_t>> identities;
-    for (const ControlDescription& control : form().controls) {
+    for (std::size_t i = 0; i < form().controls.size(); ++i) {
+        const ControlDescription& control = form().controls[i];
+        EXPECT_EQ(control.tabIndex, static_cast<std::int16_t>(i));
         EXPECT_TRUE(identities.insert({control.array, control.element}).second);
     }
     EXPECT_THROW(form().control(ControlArray::Option1, 13), std::out_of_range);
