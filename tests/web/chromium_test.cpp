@@ -91,6 +91,8 @@ TEST_P(ChromiumScreens, TheFormFitsAndTakesTaps) {
     const ViewportBox planet = boxOf(elementIdOf(ControlArray::Option1, 5));
     tapAt(planet.centreX(), planet.centreY());
     EXPECT_EQ(answers(), namesOf({5}));
+    clickAt(1, 1);  // the page round the window keeps the focus off itself
+    EXPECT_EQ(focused(), "Option1_5");
     const ViewportBox title = boxOf(elementIdOf(ControlArray::Label1, 0));
     tapAt(title.centreX(), title.centreY(), 2);
     const ViewportBox list = boxOf(elementIdOf(ControlArray::List1, 0));

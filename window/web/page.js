@@ -96,11 +96,13 @@ window.addEventListener("orientationchange", () => veltaraPage.fit());
 document.addEventListener("contextmenu", (e) => {
   if (e.target.closest && e.target.closest("#form")) e.preventDefault();
 });
-// A press on what takes no focus (a label, the frame, the window's face)
-// leaves the focus where it is, as in the desktop windows.
+// A press on what takes no focus (a label, the frame, the window's face,
+// the page round the window) leaves the focus where it is, as in the
+// desktop windows, where it would otherwise go to the page itself.
 document.addEventListener("mousedown", (e) => {
-  const inForm = e.target.closest && e.target.closest("#form");
-  if (inForm && !e.target.closest("[tabindex], textarea, button")) e.preventDefault();
+  if (veltaraPage.stopped) return;
+  const control = e.target.closest && e.target.closest("#form [tabindex], #form textarea, #form button");
+  if (!control) e.preventDefault();
 });
 // An error that leaves the window's code, where no handler catches it.
 window.addEventListener("error", () => veltaraPage.stop(veltaraPage.unforeseenErrorReport));
