@@ -42,7 +42,17 @@ if [ -z "${HEAR_WITH_ORCA_SESSION:-}" ]; then
     # speech-dispatcher plays to ALSA's null device, since without a sound
     # device it blocks on its first word.
     home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
+    # Firefox wakes the desktop's document portal in the session, which
+    # mounts its files under the runtime folder and may outlive the session
+    # by a moment: unmounted first, or the folder cannot be removed.
+    remove_home() {
+        local mount
+        while read -r mount; do
+            fusermount3 -u -z "$mount" 2>/dev/null || umount -l "$mount" 2>/dev/null || true
+        done < <(findmnt -rn -o TARGET | grep -F "$home/" || true)
+        rm -rf "$home"
+    }
+    trap remove_home EXIT
     mkdir -p "$home/.config" "$home/run"
     chmod 700 "$home/run"
     echo 'pcm.!default { type null }' >"$home/.asoundrc"
