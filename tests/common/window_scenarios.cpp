@@ -225,6 +225,11 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     window.press(Key::BackTab);
     EXPECT_EQ(window.focused(), "Option1_0");
     EXPECT_TRUE(window.answers().empty());
+    // Backward from the first stop, round to the last.
+    window.press(Key::BackTab);
+    EXPECT_EQ(window.focused(), "Text1_0");
+    window.press(Key::BackTab);
+    EXPECT_EQ(window.focused(), "Command1_0");
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
 }
