@@ -40,11 +40,8 @@ std::vector<int> distanceOrder() {
 }
 
 std::vector<std::string> namesOf(const std::vector<int>& elements) {
-    std::vector<std::string> names;
-    names.reserve(elements.size());
-    for (int element : elements) {
-        names.push_back(nameOf(element));
-    }
+    std::vector<std::string> names(elements.size());
+    std::transform(elements.begin(), elements.end(), names.begin(), nameOf);
     return names;
 }
 
