@@ -31,6 +31,15 @@ void choose(PupilWindow& window, const std::vector<int>& elements) {
 std::string nameOf(int element) {
     return std::string(kCatalogue.at(static_cast<std::size_t>(element)).name);
 }
+
+// No name in the answer list, every planet on its button, none selected.
+void expectNothingChosen(PupilWindow& window) {
+    EXPECT_TRUE(window.answers().empty());
+    for (const PlanetRow& row : kCatalogue) {
+        EXPECT_EQ(window.caption(row.index), row.name);
+        EXPECT_FALSE(window.planetSelected(row.index));
+    }
+}
 }  // namespace
 
 std::vector<int> distanceOrder() {
@@ -101,11 +110,7 @@ void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window) {
     choose(window, distanceOrder());
     window.clickClear();
     EXPECT_EQ(window.message(), "");
-    EXPECT_TRUE(window.answers().empty());
-    for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(window.caption(row.index), row.name);
-        EXPECT_FALSE(window.planetSelected(row.index));
-    }
+    expectNothingChosen(window);
     choose(window, {12});  // the last button pressed is reported again
     EXPECT_EQ(window.answers(), namesOf({12}));
 }
@@ -248,11 +253,7 @@ void enterAndEscDoNothing(PupilWindow& window) {
 
 void startsWithNothingChosenAndTheFocusOnTheMessage(PupilWindow& window) {
     EXPECT_EQ(window.focused(), "Text1_0");
-    EXPECT_TRUE(window.answers().empty());
-    for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(window.caption(row.index), row.name);
-        EXPECT_FALSE(window.planetSelected(row.index));
-    }
+    expectNothingChosen(window);
     // A line break is CR LF in the description and in a Win32 edit
     // control, LF alone in the other toolkits.
     const auto lines = [](std::string text) {
