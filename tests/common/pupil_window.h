@@ -31,7 +31,7 @@ struct Picture {
 };
 
 // The keys a pupil presses, wherever the keyboard focus is.
-enum class Key { Tab, BackTab, Left, Right, Up, Down, Home, End, PageUp, PageDown, Space };
+enum class Key { Tab, BackTab, Left, Right, Up, Down, Home, End, PageUp, PageDown, Space, Enter, Escape };
 
 class PupilWindow {
 public:
@@ -48,6 +48,9 @@ public:
     // position past the last name is the empty space below it.
     virtual void doubleClickAnswer(int position) = 0;
     virtual void clickClear() = 0;
+    // One click, or two as a double-click, at a point of the window's
+    // picture, on whatever stands there.
+    virtual void clickInPicture(int x, int y, std::int16_t clicks) = 0;
     virtual void press(Key key) = 0;
 
     virtual std::vector<std::string> answers() = 0;

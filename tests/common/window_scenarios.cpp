@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <random>
+#include <set>
 #include <tuple>
 
 #include "catalogue.h"
@@ -28,6 +31,15 @@ void choose(PupilWindow& window, const std::vector<int>& elements) {
 std::string nameOf(int element) {
     return std::string(kCatalogue.at(static_cast<std::size_t>(element)).name);
 }
+
+// No name in the answer list, every planet on its button, none selected.
+void expectNothingChosen(PupilWindow& window) {
+    EXPECT_TRUE(window.answers().empty());
+    for (const PlanetRow& row : kCatalogue) {
+        EXPECT_EQ(window.caption(row.index), row.name);
+        EXPECT_FALSE(window.planetSelected(row.index));
+    }
+}
 }  // namespace
 
 std::vector<int> distanceOrder() {
@@ -37,11 +49,8 @@ std::vector<int> distanceOrder() {
 }
 
 std::vector<std::string> namesOf(const std::vector<int>& elements) {
-    std::vector<std::string> names;
-    names.reserve(elements.size());
-    for (int element : elements) {
-        names.push_back(nameOf(element));
-    }
+    std::vector<std::string> names(elements.size());
+    std::transform(elements.begin(), elements.end(), names.begin(), nameOf);
     return names;
 }
 
@@ -101,11 +110,7 @@ void clearStartsOverAndLeavesNoButtonSelected(PupilWindow& window) {
     choose(window, distanceOrder());
     window.clickClear();
     EXPECT_EQ(window.message(), "");
-    EXPECT_TRUE(window.answers().empty());
-    for (const PlanetRow& row : kCatalogue) {
-        EXPECT_EQ(window.caption(row.index), row.name);
-        EXPECT_FALSE(window.planetSelected(row.index));
-    }
+    expectNothingChosen(window);
     choose(window, {12});  // the last button pressed is reported again
     EXPECT_EQ(window.answers(), namesOf({12}));
 }
@@ -222,8 +227,72 @@ void theKeyboardAloneReachesEveryPlanetAndName(PupilWindow& window) {
     window.press(Key::BackTab);
     EXPECT_EQ(window.focused(), "Option1_0");
     EXPECT_TRUE(window.answers().empty());
+    // Backward from the first stop, round to the last.
+    window.press(Key::BackTab);
+    EXPECT_EQ(window.focused(), "Text1_0");
+    window.press(Key::BackTab);
+    EXPECT_EQ(window.focused(), "Command1_0");
     ASSERT_NO_FATAL_FAILURE(chooseByKeyboard(window, 12));
     ASSERT_NO_FATAL_FAILURE(takeBackByKeyboard(window, 0));
+}
+
+void enterAndEscDoNothing(PupilWindow& window) {
+    window.clickPlanet(7);
+    std::set<std::string> visited;
+    for (std::size_t stop = 0; stop < kTabStops.size(); ++stop) {
+        SCOPED_TRACE(window.focused());
+        visited.insert(kTabStops[tabStopOf(window.focused())]);
+        window.press(Key::Enter);
+        window.press(Key::Escape);
+        ASSERT_EQ(window.answers(), namesOf({7}));
+        EXPECT_NE(window.message(), "");
+        window.press(Key::Tab);
+    }
+    EXPECT_EQ(visited.size(), kTabStops.size());
+}
+
+void startsWithNothingChosenAndTheFocusOnTheMessage(PupilWindow& window) {
+    EXPECT_EQ(window.focused(), "Text1_0");
+    expectNothingChosen(window);
+    // A line break is CR LF in the description and in a Win32 edit
+    // control, LF alone in the other toolkits.
+    const auto lines = [](std::string text) {
+        std::erase(text, '\r');
+        return text;
+    };
+    const WindowDescription& described = mainFormDescription();
+    EXPECT_EQ(lines(window.message()), lines(described.control(ControlArray::Text1, 0).text));
+    EXPECT_EQ(window.referenceItems(), described.control(ControlArray::List1, 1).items);
+    EXPECT_EQ(window.quotation(), described.control(ControlArray::Text1, 1).text);
+}
+
+void randomInputKeepsTheExerciseConsistent(PupilWindow& window, std::uint32_t seed, int events) {
+    std::mt19937 random(seed);
+    const auto below = [&random](int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); };
+    const std::string hidden = window.quotation();
+    const Picture shown = window.picture();
+    const PictureBox whole{0, 0, shown.width, shown.height};
+    const PictureBox list = window.placeInPicture(ControlArray::List1, 0);
+    const std::array keys{Key::Tab,  Key::BackTab, Key::Up,    Key::Down,     Key::Left,
+                          Key::Right, Key::Space,  Key::Home,  Key::End,      Key::PageUp,
+                          Key::PageDown, Key::Enter, Key::Escape};
+    for (int event = 0; event < events; ++event) {
+        SCOPED_TRACE("event " + std::to_string(event));
+        const int kind = below(100);
+        if (kind < 45) {
+            window.clickPlanet(below(kPlanetCount));
+        } else if (kind < 70) {
+            const PictureBox& area = kind < 55 ? list : whole;
+            window.clickInPicture(area.left + below(area.width), area.top + below(area.height),
+                                  below(8) == 0 ? 2 : 1);
+        } else {
+            window.press(keys.at(static_cast<std::size_t>(below(static_cast<int>(keys.size())))));
+        }
+        expectConsistent(window, hidden);
+        if (::testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
 }
 
 namespace {

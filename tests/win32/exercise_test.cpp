@@ -8,18 +8,8 @@ namespace {
 
 using Exercise = Win32WindowTest;
 
-// The shared scenarios, played on this window.
-#define SCENARIO(Test, scenario) \
-    TEST_F(Exercise, Test) { scenario(*this); }
-SCENARIO(DistanceOrderByMouseIsRightAndASwapIsWrong, distanceOrderIsRightAndASwapIsWrong)
-SCENARIO(AChosenButtonOnlyTakesTheSelection, aChosenButtonOnlyTakesTheSelection)
-SCENARIO(TakingBackByMouseRestoresThatPlanet, takingBackByMouseRestoresThatPlanet)
-SCENARIO(ClearStartsOverAndLeavesNoButtonSelected, clearStartsOverAndLeavesNoButtonSelected)
-SCENARIO(ADoubleClickTakesBackOneName, aDoubleClickTakesBackOneName)
-SCENARIO(TheAnswerListDrawsWithinItsFrame, theAnswerListDrawsWithinItsFrame)
-SCENARIO(TheStillSelectedButtonWaitsForAnotherPress, theStillSelectedButtonWaitsForAnotherPress)
-SCENARIO(AButtonLeavingTheSelectionReportsNothing, aButtonLeavingTheSelectionReportsNothing)
-SCENARIO(TheKeyboardAloneReachesEveryPlanetAndName, theKeyboardAloneReachesEveryPlanetAndName)
+VELTARA_SHARED_SCENARIOS(Exercise)
+TEST_F(Exercise, RandomInputKeepsTheExerciseConsistent) { randomInputKeepsTheExerciseConsistent(*this, 11U, 2400); }
 
 // Windows gives the focus back to the window itself, restored from the
 // taskbar or returned to after another program's dialog: the planet that
@@ -43,19 +33,6 @@ TEST_F(Exercise, TheFocusComesBackToThePlanetThatHadIt) {
     pump();
     press(Key::Space);
     EXPECT_EQ(answers(), namesOf({reached, next}));
-}
-
-TEST_F(Exercise, EnterAndEscNeverPressClear) {
-    clickPlanet(7);
-    for (HWND focus : {clearButton(), answerList(), messageArea(), planet(7)}) {
-        SetFocus(focus);
-        for (WORD key : {VK_RETURN, VK_ESCAPE}) {
-            pressKey(key);
-        }
-    }
-    EXPECT_EQ(answers(), namesOf({7}));
-    EXPECT_NE(message(), "");
-    EXPECT_TRUE(IsWindowVisible(form().window()));
 }
 
 }  // namespace

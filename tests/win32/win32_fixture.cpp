@@ -145,7 +145,8 @@ void Win32WindowTest::press(Key key) {
     static const std::map<Key, WORD> kKeys{
         {Key::Tab, VK_TAB},   {Key::BackTab, VK_TAB},   {Key::Left, VK_LEFT},     {Key::Right, VK_RIGHT},
         {Key::Up, VK_UP},     {Key::Down, VK_DOWN},     {Key::Home, VK_HOME},     {Key::End, VK_END},
-        {Key::PageUp, VK_PRIOR}, {Key::PageDown, VK_NEXT}, {Key::Space, VK_SPACE}};
+        {Key::PageUp, VK_PRIOR}, {Key::PageDown, VK_NEXT}, {Key::Space, VK_SPACE},
+        {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}};
     pressKey(kKeys.at(key), key == Key::BackTab);
 }
 

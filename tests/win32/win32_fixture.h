@@ -50,6 +50,7 @@ protected:
     void clickAnswer(int position) override { click(answerList(), answerRow(position)); }
     void doubleClickAnswer(int position) override { click(answerList(), answerRow(position), 2); }
     void clickClear() override { click(clearButton()); }
+    void clickInPicture(int x, int y, std::int16_t clicks) override { click(form().window(), {x, y}, clicks); }
     void pressKey(WORD key, bool shift = false);
     void press(Key key) override;
 
