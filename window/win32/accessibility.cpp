@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include <new>
-#include <stdexcept>
 
 #include "accessible_proxy.h"
 #include "fatal_guard.h"
 #include "screen_reader_functions.h"
+#include "window_subclass.h"
 
 namespace veltara {
 
@@ -102,10 +102,8 @@ void makeAccessible(HWND control, const ControlDescription& described) {
         !described.isMessageArea() && described.kind != ControlKind::Frame) {
         return;
     }
-    if (SetWindowSubclass(control, &accessibleControlProcedure, kAccessibilitySubclass,
-                          reinterpret_cast<DWORD_PTR>(&described)) == FALSE) {
-        throw std::runtime_error("a control cannot be subclassed");
-    }
+    subclassOrThrow(control, &accessibleControlProcedure, kAccessibilitySubclass,
+                    reinterpret_cast<DWORD_PTR>(&described));
 }
 
 }  // namespace veltara

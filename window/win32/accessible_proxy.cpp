@@ -15,6 +15,15 @@ namespace {
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
+HRESULT giveNumber(LONG number, VARIANT* out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+}
+
 // Every method a screen reader calls answers through here: an exception
 // must not unwind into COM's frames and the screen reader's call, which
 // would end one program or the other.
@@ -371,12 +380,7 @@ HRESULT AccessibleProxy::get_accDescription(VARIANT child, BSTR* description) {
 HRESULT AccessibleProxy::get_accRole(VARIANT child, VARIANT* role) {
     return answer([&] {
         if (isVerdict(child)) {
-            if (role == nullptr) {
-                return E_POINTER;
-            }
-            role->vt = VT_I4;
-            role->lVal = ROLE_SYSTEM_ALERT;
-            return S_OK;
+            return giveNumber(ROLE_SYSTEM_ALERT, role);
         }
         return standard_.get_accRole(child, role);
     });
@@ -385,12 +389,7 @@ HRESULT AccessibleProxy::get_accRole(VARIANT child, VARIANT* role) {
 HRESULT AccessibleProxy::get_accState(VARIANT child, VARIANT* state) {
     return answer([&] {
         if (isVerdict(child)) {
-            if (state == nullptr) {
-                return E_POINTER;
-            }
-            state->vt = VT_I4;
-            state->lVal = STATE_SYSTEM_READONLY;
-            return S_OK;
+            return giveNumber(STATE_SYSTEM_READONLY, state);
         }
         return standard_.get_accState(child, state);
     });

@@ -30,6 +30,15 @@ LRESULT CALLBACK servingProcedure(HWND control, UINT message, WPARAM wParam, LPA
     });
 }
 
+// Subclasses control with procedure, which gets data with every message.
+// Throws where Windows refuses: the control would go unserved, which the
+// window cannot start with.
+inline void subclassOrThrow(HWND control, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
+    if (SetWindowSubclass(control, procedure, id, data) == FALSE) {
+        throw std::runtime_error("a control cannot be subclassed");
+    }
+}
+
 // Windows keeps the served object's address. The subclass is a member of
 // that object and can be neither copied nor moved, and so neither can the
 // object: it stays where Windows was told it is.
@@ -44,15 +53,12 @@ public:
 
     // Calls served.*Handle for every message of the control; the handler
     // passes what it does not take on with DefSubclassProc. Throws where
-    // Windows refuses: the control would go unserved, which the window
-    // cannot start with.
+    // Windows refuses (subclassOrThrow).
     template <typename Served, SubclassHandler<Served> Handle>
     void install(HWND control, Served& served) {
         remove();
-        if (SetWindowSubclass(control, &servingProcedure<Served, Handle>, kId,
-                              reinterpret_cast<DWORD_PTR>(&served)) == FALSE) {
-            throw std::runtime_error("a control cannot be subclassed");
-        }
+        subclassOrThrow(control, &servingProcedure<Served, Handle>, kId,
+                        reinterpret_cast<DWORD_PTR>(&served));
         control_ = control;
         procedure_ = &servingProcedure<Served, Handle>;
     }
