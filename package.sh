@@ -50,8 +50,7 @@ echo "=== Web page ==="
 # The preset's own release build, MinSizeRel: the page is read whole before
 # it starts.
 cmake --preset web -B build/package-web "${release[@]}"
-# emscripten's optimiser finds Debian's acorn there, whichever node runs it.
-NODE_PATH=/usr/share/nodejs cmake --build build/package-web -j "$jobs"
+cmake --build build/package-web -j "$jobs"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/package-web/CMakeCache.txt)
 cp build/package-web/window/web/veltara.html "dist/veltara-$version.html"
 cp window/web/OFL.txt "dist/veltara-$version-font-licence.txt"
